@@ -1,0 +1,44 @@
+# Native build: unit tests of the core (with sanitizers unless turned off),
+# fuzz targets with clang, benchmarks.
+option(QUILLORN_SANITIZE "Build the core and its tests with ASan and UBSan" ON)
+option(QUILLORN_FUZZ "Build the libFuzzer targets (needs clang)" OFF)
+
+if(QUILLORN_SANITIZE OR QUILLORN_FUZZ)
+  set(san -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(quillorn_core PUBLIC ${san})
+  target_link_options(quillorn_core PUBLIC ${san})
+endif()
+
+if(QUILLORN_FUZZ)
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/fuzz/*_fuzz.cpp)
+  foreach(src ${fuzzers})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+    target_link_libraries(${name} PRIVATE quillorn_core)
+    # A short bounded run on every test pass; longer runs are done by hand.
+    add_test(NAME ${name}
+             COMMAND ${name} -max_total_time=8 -timeout=5 -rss_limit_mb=1024
+                     ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+  endforeach()
+  return()
+endif()
+
+find_package(GTest REQUIRED)
+file(GLOB core_tests CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp)
+add_executable(core_tests ${core_tests})
+target_link_libraries(core_tests PRIVATE quillorn_core GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
+
+find_package(benchmark QUIET)
+file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
+# Benchmarks only make sense without sanitizers: scripts/bench.sh builds them.
+if(benchmark_FOUND AND benches AND NOT QUILLORN_SANITIZE)
+  foreach(src ${benches})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE quillorn_core benchmark::benchmark)
+  endforeach()
+endif()
