@@ -18,9 +18,12 @@ if(QUILLORN_FUZZ)
     target_link_options(${name} PRIVATE -fsanitize=fuzzer)
     target_link_libraries(${name} PRIVATE quillorn_core)
     # A short bounded run on every test pass; longer runs are done by hand.
+    # New inputs go to the build folder; the committed seeds are only read.
+    set(work_corpus ${CMAKE_BINARY_DIR}/corpus/${name})
+    file(MAKE_DIRECTORY ${work_corpus})
     add_test(NAME ${name}
              COMMAND ${name} -max_total_time=8 -timeout=5 -rss_limit_mb=1024
-                     ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
+                     ${work_corpus} ${PROJECT_SOURCE_DIR}/fuzz/corpus/${name})
   endforeach()
   return()
 endif()

@@ -38,6 +38,14 @@ add_library(gtest_win STATIC ${gtest_src}/src/gtest-all.cc ${gtest_src}/src/gtes
 target_include_directories(gtest_win SYSTEM PUBLIC ${gtest_src}/include PRIVATE ${gtest_src})
 target_compile_options(gtest_win PRIVATE -w)
 
+# The Wine bed (Xvfb + private prefix) that the Win32 and end-to-end tests share:
+# started before the first of them, stopped after the last.
+set(QUILLORN_BED ${CMAKE_BINARY_DIR}/winebed)
+add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BED})
+add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BED})
+set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 180)
+set_tests_properties(winebed_stop PROPERTIES FIXTURES_CLEANUP winebed TIMEOUT 60)
+
 add_subdirectory(tests/driver)
 add_subdirectory(tests/win32)
 add_subdirectory(tests/e2e)

@@ -1,0 +1,30 @@
+#!/bin/bash
+# Headless demo: Quillorn on a virtual screen under Wine, a few Japanese texts
+# copied from another program's windows, the main window shown, a screenshot.
+# Usage: demo.sh BUILD_DIR (with Quillorn.exe and qdriver.exe built in BUILD_DIR/win)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$1
+export QUILLORN_BED=$build/demo-bed
+export QUILLORN_EXE=$build/win/Quillorn.exe
+export QDRIVER=$build/win/tests/driver/qdriver.exe
+export E2E_WORK=$build
+
+"$root/scripts/winebed.sh" start "$QUILLORN_BED" || exit 1
+trap '"$root/scripts/winebed.sh" stop "$QUILLORN_BED"' EXIT
+
+# The demo shares its steps with the end-to-end tests.
+# shellcheck disable=SC1091
+source "$root/tests/e2e/lib.sh"
+TEST_NAME=demo
+WORK=$build/demo
+trap 'stop_quillorn; "$root/scripts/winebed.sh" stop "$QUILLORN_BED"' EXIT
+
+start_quillorn
+qd copy '議事録.txt - メモ帳' '本日の会議は十五時から第二会議室で行います。' --no-wait >/dev/null
+qd copy 'Re: 見積もりの件 - メール' 'お世話になっております。見積書を添付いたします。' --no-wait >/dev/null
+qd copy 'ブラウザ' 'https://example.com/quillorn' --no-wait >/dev/null
+qd copy '住所録.csv - 表計算' '〒100-0001 東京都千代田区千代田1-1' --no-wait >/dev/null
+qd focus-main >/dev/null
+png=$(screenshot quillorn-demo) || { echo "demo: no screenshot" >&2; exit 1; }
+echo "Screenshot: $png"

@@ -1,0 +1,514 @@
+// qdriver: acts on Quillorn from outside, as the user or another program would.
+// Every text on the command line and on stdout is UTF-8; the driver converts to
+// and from the ANSI code page (Shift-JIS under a Japanese locale) itself.
+// In texts, \r \n \t and \\ are escapes both ways, so one entry is one line.
+//
+//   qdriver acp                          ANSI code page of the process
+//   qdriver wait-main [ms]               wait for the main window; prints its handle
+//   qdriver title | controls             main window title / child controls
+//   qdriver list | sel | select N        history list lines / selection / select a line
+//   qdriver text ID | visible [ID]       a control's text / visibility (main window without ID)
+//   qdriver rect [ID]                    window rectangle in screen coordinates
+//   qdriver copy TITLE TEXT [options]    put CF_TEXT on the clipboard from a window titled TITLE
+//       --no-wait       do not wait for the history to change
+//       --no-nul        the clipboard block holds the text without a terminating NUL
+//       --format NAME[=DWORD]   also put this registered format (with a DWORD value)
+//   qdriver clipboard                    CF_TEXT on the clipboard (exit 2 when there is none)
+//   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
+//   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
+//   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
+//   qdriver key [ctrl+][shift+][alt+][win+]VK   keystroke to the foreground window
+//   qdriver focus-main                   make the main window the foreground window
+//   qdriver paste-target TITLE MS        host an edit control in front for MS milliseconds,
+//                                        then print what landed in it
+//   qdriver wait-exit [ms]               wait until the main window is gone
+//   qdriver wait-hidden [ms] | wait-shown [ms]
+//   qdriver screenshot FILE.bmp          the whole (virtual) desktop as a bitmap file
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kMainTitle[] = "Quillorn";
+const char kDialogClass[] = "#32770";
+const int kHistoryList = 1000;
+const DWORD kDefaultWaitMs = 5000;
+
+// --- text conversion ------------------------------------------------------
+
+std::string Convert(const std::string& in, UINT from, UINT to)
+{
+    if (in.empty())
+        return in;
+    int wlen = MultiByteToWideChar(from, 0, in.data(), (int)in.size(), nullptr, 0);
+    std::wstring wide(wlen, L'\0');
+    MultiByteToWideChar(from, 0, in.data(), (int)in.size(), &wide[0], wlen);
+    int len = WideCharToMultiByte(to, 0, wide.data(), wlen, nullptr, 0, nullptr, nullptr);
+    std::string out(len, '\0');
+    WideCharToMultiByte(to, 0, wide.data(), wlen, &out[0], len, nullptr, nullptr);
+    return out;
+}
+
+std::string Unescape(const std::string& s)
+{
+    std::string out;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\' || i + 1 == s.size()) {
+            out += s[i];
+            continue;
+        }
+        char c = s[++i];
+        out += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+    }
+    return out;
+}
+
+std::string Escape(const std::string& s)
+{
+    std::string out;
+    for (char c : s) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else if (c == '\t') out += "\\t";
+        else if (c == '\\') out += "\\\\";
+        else out += c;
+    }
+    return out;
+}
+
+// An argument as the program sees it: ANSI bytes, escapes resolved.
+std::string AnsiArg(const std::string& utf8) { return Convert(Unescape(utf8), CP_UTF8, CP_ACP); }
+
+void PrintAnsi(const std::string& ansi)
+{
+    std::string line = Convert(Escape(ansi), CP_ACP, CP_UTF8) + "\n";
+    fwrite(line.data(), 1, line.size(), stdout);
+    fflush(stdout);
+}
+
+std::vector<std::string> Utf8Args()
+{
+    int argc = 0;
+    LPWSTR* wargv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i) {
+        int len = WideCharToMultiByte(CP_UTF8, 0, wargv[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string s(len, '\0');
+        WideCharToMultiByte(CP_UTF8, 0, wargv[i], -1, &s[0], len, nullptr, nullptr);
+        s.resize(len - 1);
+        args.push_back(s);
+    }
+    LocalFree(wargv);
+    return args;
+}
+
+[[noreturn]] void Fail(const char* what)
+{
+    fprintf(stderr, "qdriver: %s\n", what);
+    exit(1);
+}
+
+long Number(const std::string& s)
+{
+    char* end = nullptr;
+    long v = strtol(s.c_str(), &end, 0);
+    if (s.empty() || *end)
+        Fail("expected a number");
+    return v;
+}
+
+// --- the main window ------------------------------------------------------
+
+HWND FindMain() { return FindWindowA(kDialogClass, kMainTitle); }
+
+HWND RequireMain()
+{
+    HWND hwnd = FindMain();
+    if (!hwnd)
+        Fail("the main window was not found");
+    return hwnd;
+}
+
+HWND Control(int id)
+{
+    HWND hwnd = GetDlgItem(RequireMain(), id);
+    if (!hwnd)
+        Fail("no such control");
+    return hwnd;
+}
+
+std::string WindowText(HWND hwnd)
+{
+    int len = (int)SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(len + 1, '\0');
+    len = (int)SendMessageA(hwnd, WM_GETTEXT, len + 1, (LPARAM)&text[0]);
+    text.resize(len > 0 ? len : 0);
+    return text;
+}
+
+std::string ListLine(HWND list, int index)
+{
+    LRESULT len = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    if (len == LB_ERR)
+        return {};
+    std::string text(len + 1, '\0');
+    len = SendMessageA(list, LB_GETTEXT, index, (LPARAM)&text[0]);
+    text.resize(len > 0 ? len : 0);
+    return text;
+}
+
+// Lets the waiting process answer messages (its own windows, clipboard requests).
+void Pump(DWORD ms)
+{
+    DWORD end = GetTickCount() + ms;
+    for (;;) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        LONG left = (LONG)(end - GetTickCount());
+        if (left <= 0)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 20 ? left : 20, QS_ALLINPUT);
+    }
+}
+
+template <class Done>
+bool WaitFor(DWORD ms, Done done)
+{
+    DWORD end = GetTickCount() + ms;
+    while (!done()) {
+        if ((LONG)(end - GetTickCount()) <= 0)
+            return false;
+        Pump(25);
+    }
+    return true;
+}
+
+DWORD WaitArg(const std::vector<std::string>& a, size_t i)
+{
+    return a.size() > i ? (DWORD)Number(a[i]) : kDefaultWaitMs;
+}
+
+// The history's newest line, identified by its count and its item data, which
+// changes whenever a new entry is put on top.
+struct ListState {
+    LRESULT count = -1;
+    LRESULT top = 0;
+    bool operator!=(const ListState& o) const { return count != o.count || top != o.top; }
+};
+
+ListState ReadListState()
+{
+    ListState s;
+    HWND main = FindMain();
+    HWND list = main ? GetDlgItem(main, kHistoryList) : nullptr;
+    if (list) {
+        s.count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+        s.top = SendMessageA(list, LB_GETITEMDATA, 0, 0);
+    }
+    return s;
+}
+
+// --- another program's windows --------------------------------------------
+
+HWND CreateTopLevel(const std::string& title, int width, int height)
+{
+    HWND hwnd = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                40, 40, width, height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!hwnd)
+        Fail("cannot create a window");
+    Pump(100);
+    return hwnd;
+}
+
+int CmdCopy(const std::vector<std::string>& a)
+{
+    if (a.size() < 4)
+        Fail("copy TITLE TEXT [--no-wait] [--no-nul] [--format NAME[=DWORD]]");
+    std::string text = AnsiArg(a[3]);
+    bool wait = true, withNul = true;
+    std::vector<std::pair<std::string, std::string>> extra;
+    for (size_t i = 4; i < a.size(); ++i) {
+        if (a[i] == "--no-wait") wait = false;
+        else if (a[i] == "--no-nul") withNul = false;
+        else if (a[i] == "--format" && i + 1 < a.size()) {
+            std::string f = a[++i];
+            size_t eq = f.find('=');
+            extra.push_back({f.substr(0, eq), eq == std::string::npos ? "" : f.substr(eq + 1)});
+        } else Fail("unknown copy option");
+    }
+
+    HWND owner = CreateTopLevel(AnsiArg(a[2]), 320, 120);
+    ListState before = ReadListState();
+
+    if (!OpenClipboard(owner))
+        Fail("cannot open the clipboard");
+    EmptyClipboard();
+    size_t size = text.size() + (withNul ? 1 : 0);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+    char* p = (char*)GlobalLock(block);
+    memcpy(p, text.data(), text.size());
+    if (withNul) p[text.size()] = '\0';
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    for (auto& f : extra) {
+        UINT format = RegisterClipboardFormatA(f.first.c_str());
+        HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
+        *(DWORD*)GlobalLock(data) = f.second.empty() ? 0 : (DWORD)Number(f.second);
+        GlobalUnlock(data);
+        SetClipboardData(format, data);
+    }
+    CloseClipboard();
+
+    // Stay alive (the program asks for the owner's title) until the entry shows.
+    bool changed = WaitFor(wait ? kDefaultWaitMs : 300, [&] { return ReadListState() != before; });
+    Pump(100);
+    DestroyWindow(owner);
+    if (wait && !changed)
+        Fail("the history did not change");
+    return 0;
+}
+
+int CmdClipboard()
+{
+    if (!OpenClipboard(nullptr))
+        Fail("cannot open the clipboard");
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) {
+        CloseClipboard();
+        return 2;
+    }
+    const char* p = (const char*)GlobalLock(data);
+    SIZE_T size = GlobalSize(data);
+    PrintAnsi(std::string(p, strnlen(p, size)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    return 0;
+}
+
+// A window of "another program" with an edit control in front; prints what the
+// program pasted into it.
+int CmdPasteTarget(const std::vector<std::string>& a)
+{
+    if (a.size() < 4)
+        Fail("paste-target TITLE MS");
+    HWND frame = CreateWindowExA(0, "#32770", AnsiArg(a[2]).c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 420, 300, 360, 200, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL,
+                                4, 4, 340, 160, frame, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(frame);
+    SetFocus(edit);
+    printf("ready\n");
+    fflush(stdout);
+    DWORD end = GetTickCount() + (DWORD)Number(a[3]);
+    while ((LONG)(end - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    PrintAnsi(WindowText(edit));
+    DestroyWindow(frame);
+    return 0;
+}
+
+WORD KeyCode(const std::string& name)
+{
+    static const struct { const char* name; WORD vk; } named[] = {
+        {"enter", VK_RETURN}, {"esc", VK_ESCAPE}, {"delete", VK_DELETE}, {"space", VK_SPACE},
+        {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT},
+        {"home", VK_HOME}, {"end", VK_END}, {"tab", VK_TAB}, {"apps", VK_APPS},
+        {"f1", VK_F1}, {"f2", VK_F2}, {"f10", VK_F10}, {"f12", VK_F12},
+    };
+    for (auto& k : named)
+        if (name == k.name)
+            return k.vk;
+    if (name.size() == 1 && isalnum((unsigned char)name[0]))
+        return (WORD)toupper((unsigned char)name[0]);
+    return (WORD)Number(name);
+}
+
+void SendKey(WORD vk, bool up)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = (WORD)MapVirtualKeyA(vk, MAPVK_VK_TO_VSC);
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    SendInput(1, &in, sizeof in);
+}
+
+int CmdKey(const std::string& combo)
+{
+    std::vector<WORD> mods;
+    std::string rest = combo;
+    for (;;) {
+        size_t plus = rest.find('+');
+        if (plus == std::string::npos || plus + 1 == rest.size())
+            break;
+        std::string m = rest.substr(0, plus);
+        rest = rest.substr(plus + 1);
+        mods.push_back(m == "ctrl" ? VK_CONTROL : m == "shift" ? VK_SHIFT : m == "alt" ? VK_MENU : VK_LWIN);
+    }
+    for (WORD m : mods) SendKey(m, false);
+    WORD vk = KeyCode(rest);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    for (auto it = mods.rbegin(); it != mods.rend(); ++it) SendKey(*it, true);
+    Pump(200);
+    return 0;
+}
+
+bool WriteBitmapFile(const char* path, HDC screen, int width, int height)
+{
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO bi = {};
+    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+    bi.bmiHeader.biWidth = width;
+    bi.bmiHeader.biHeight = height;
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 24;
+    bi.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, bmp);
+    BitBlt(mem, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    DWORD stride = ((width * 3 + 3) & ~3u);
+    BITMAPFILEHEADER fh = {};
+    fh.bfType = 0x4D42;
+    fh.bfOffBits = sizeof fh + sizeof bi.bmiHeader;
+    fh.bfSize = fh.bfOffBits + stride * height;
+    FILE* f = fopen(path, "wb");
+    bool ok = f && fwrite(&fh, sizeof fh, 1, f) == 1 && fwrite(&bi.bmiHeader, sizeof bi.bmiHeader, 1, f) == 1 &&
+              fwrite(bits, stride * height, 1, f) == 1;
+    if (f) fclose(f);
+    SelectObject(mem, old);
+    DeleteObject(bmp);
+    DeleteDC(mem);
+    return ok;
+}
+
+int CmdScreenshot(const std::string& path)
+{
+    HWND desktop = GetDesktopWindow();
+    RECT r;
+    GetWindowRect(desktop, &r);
+    HDC screen = GetDC(nullptr);
+    bool ok = WriteBitmapFile(path.c_str(), screen, r.right - r.left, r.bottom - r.top);
+    ReleaseDC(nullptr, screen);
+    if (!ok)
+        Fail("cannot write the screenshot");
+    return 0;
+}
+
+int CmdControls()
+{
+    HWND main = RequireMain();
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[64] = "";
+        GetClassNameA(child, cls, sizeof cls);
+        std::string line = std::to_string(GetDlgCtrlID(child)) + " " + cls + " " +
+                           (IsWindowVisible(child) ? "visible" : "hidden") + " " + WindowText(child);
+        PrintAnsi(line);
+    }
+    return 0;
+}
+
+int CmdList()
+{
+    HWND list = Control(kHistoryList);
+    LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < count; ++i)
+        PrintAnsi(ListLine(list, i));
+    return 0;
+}
+
+int CmdRect(HWND hwnd)
+{
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+int Run(const std::vector<std::string>& a)
+{
+    if (a.size() < 2)
+        Fail("usage: qdriver COMMAND ... (see the source for the list)");
+    const std::string& cmd = a[1];
+    auto arg = [&](size_t i) -> const std::string& {
+        if (a.size() <= i)
+            Fail("missing argument");
+        return a[i];
+    };
+
+    if (cmd == "acp") { printf("%u\n", GetACP()); return 0; }
+    if (cmd == "wait-main") {
+        if (!WaitFor(WaitArg(a, 2), [] { return FindMain() != nullptr; }))
+            Fail("the main window did not appear");
+        printf("%p\n", (void*)FindMain());
+        return 0;
+    }
+    if (cmd == "wait-exit")
+        return WaitFor(WaitArg(a, 2), [] { return FindMain() == nullptr; }) ? 0 : 1;
+    if (cmd == "wait-shown")
+        return WaitFor(WaitArg(a, 2), [] { return IsWindowVisible(FindMain()) != 0; }) ? 0 : 1;
+    if (cmd == "wait-hidden")
+        return WaitFor(WaitArg(a, 2), [] { HWND m = FindMain(); return m && !IsWindowVisible(m); }) ? 0 : 1;
+    if (cmd == "title") { PrintAnsi(WindowText(RequireMain())); return 0; }
+    if (cmd == "controls") return CmdControls();
+    if (cmd == "list") return CmdList();
+    if (cmd == "sel") { printf("%ld\n", (long)SendMessageA(Control(kHistoryList), LB_GETCURSEL, 0, 0)); return 0; }
+    if (cmd == "select") {
+        HWND list = Control(kHistoryList);
+        SendMessageA(list, LB_SETCURSEL, Number(arg(2)), 0);
+        SendMessageA(RequireMain(), WM_COMMAND, MAKEWPARAM(kHistoryList, LBN_SELCHANGE), (LPARAM)list);
+        return 0;
+    }
+    if (cmd == "text") { PrintAnsi(WindowText(Control((int)Number(arg(2))))); return 0; }
+    if (cmd == "visible") {
+        HWND hwnd = a.size() > 2 ? Control((int)Number(a[2])) : RequireMain();
+        printf("%d\n", IsWindowVisible(hwnd) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == "rect") return CmdRect(a.size() > 2 ? Control((int)Number(a[2])) : RequireMain());
+    if (cmd == "copy") return CmdCopy(a);
+    if (cmd == "clipboard") return CmdClipboard();
+    if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
+    if (cmd == "syscommand") { PostMessageA(RequireMain(), WM_SYSCOMMAND, Number(arg(2)), 0); return 0; }
+    if (cmd == "send") {
+        LRESULT r = SendMessageA(RequireMain(), (UINT)Number(arg(2)), Number(arg(3)), Number(arg(4)));
+        printf("%lld\n", (long long)r);
+        return 0;
+    }
+    if (cmd == "post") {
+        return PostMessageA(RequireMain(), (UINT)Number(arg(2)), Number(arg(3)), Number(arg(4))) ? 0 : 1;
+    }
+    if (cmd == "focus-main") {
+        HWND main = RequireMain();
+        SetForegroundWindow(main);
+        return WaitFor(2000, [&] { return GetForegroundWindow() == main; }) ? 0 : 1;
+    }
+    if (cmd == "key") return CmdKey(arg(2));
+    if (cmd == "paste-target") return CmdPasteTarget(a);
+    if (cmd == "screenshot") return CmdScreenshot(arg(2));
+    Fail("unknown command");
+}
+
+}  // namespace
+
+int main()
+{
+    return Run(Utf8Args());
+}

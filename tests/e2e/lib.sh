@@ -1,0 +1,133 @@
+# Shared steps of the end-to-end tests: start Quillorn.exe in a fresh working
+# folder with a cleared (or preset) registry key, drive it with qdriver, check
+# what a user or another program would see, and stop everything afterwards.
+#
+# Environment (set by ctest): QUILLORN_BED, QUILLORN_EXE, QDRIVER, E2E_WORK.
+set -uo pipefail
+
+: "${QUILLORN_BED:?}" "${QUILLORN_EXE:?}" "${QDRIVER:?}" "${E2E_WORK:?}"
+# shellcheck disable=SC1091
+source "$QUILLORN_BED/env" 2>/dev/null || { echo "the Wine bed is not running" >&2; exit 1; }
+
+TEST_NAME=$(basename "$0" .sh)
+WORK=$E2E_WORK/$TEST_NAME
+REG_KEY='HKCU\Software\Hembrooke\Quillorn'
+QUILLORN_PID=
+FAILURES=0
+
+# --- driving ---------------------------------------------------------------
+
+# qdriver with UTF-8 in and out; CRs of Windows line ends are dropped.
+qd() { wine "$QDRIVER" "$@" </dev/null 2>>"$WORK/driver.log" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+# The registry key cleared, then filled from "Section/Value=dword:N" or
+# "Section/Value=text" arguments.
+preset_registry() {
+  wine reg delete "$REG_KEY" /f </dev/null >/dev/null 2>&1
+  [ $# -gt 0 ] || return 0
+  local file=$WORK/preset.reg
+  {
+    printf 'Windows Registry Editor Version 5.00\r\n'
+    local arg section name value last=
+    for arg in "$@"; do
+      section=${arg%%/*}; name=${arg#*/}; value=${name#*=}; name=${name%%=*}
+      if [ "$section" != "$last" ]; then
+        printf '\r\n[HKEY_CURRENT_USER\\Software\\Hembrooke\\Quillorn\\%s]\r\n' "$section"
+        last=$section
+      fi
+      case "$value" in
+        dword:*) printf '"%s"=dword:%08x\r\n' "$name" "${value#dword:}" ;;
+        *) printf '"%s"="%s"\r\n' "$name" "$value" ;;
+      esac
+    done
+  } | iconv -f UTF-8 -t UTF-16 >"$file"   # with a byte-order mark, as reg import wants
+  wine reg import "$(winepath -w "$file")" </dev/null >/dev/null 2>&1
+}
+
+# start_quillorn [registry presets...]: a fresh folder beside which the program
+# keeps its files; the history or phrase file may be placed there beforehand
+# with `prepare_work` and then `start_quillorn --keep-work`.
+prepare_work() {
+  rm -rf "$WORK"
+  mkdir -p "$WORK"
+  cp "$QUILLORN_EXE" "$WORK/Quillorn.exe"
+}
+
+start_quillorn() {
+  if [ "${1:-}" = "--keep-work" ]; then shift; else prepare_work; fi
+  preset_registry "$@"
+  (cd "$WORK" && exec wine "$WORK/Quillorn.exe" </dev/null >"$WORK/quillorn.log" 2>&1) &
+  QUILLORN_PID=$!
+  qd wait-main 15000 >/dev/null || fail "the main window did not appear"
+}
+
+# Ends the program the way a user does (the exit command), or by force when it
+# does not answer; the Wine bed itself stays up for the next test.
+stop_quillorn() {
+  [ -n "$QUILLORN_PID" ] || return 0
+  if kill -0 "$QUILLORN_PID" 2>/dev/null; then
+    qd command 1004 >/dev/null 2>&1
+    for _ in $(seq 100); do kill -0 "$QUILLORN_PID" 2>/dev/null || break; sleep 0.1; done
+    kill "$QUILLORN_PID" 2>/dev/null
+  fi
+  wait "$QUILLORN_PID" 2>/dev/null
+  QUILLORN_PID=
+}
+
+# Waits for the program to end by itself; fails when it does not.
+wait_quillorn_exit() {
+  for _ in $(seq "${1:-100}"); do
+    kill -0 "$QUILLORN_PID" 2>/dev/null || { wait "$QUILLORN_PID" 2>/dev/null; QUILLORN_PID=; return 0; }
+    sleep 0.1
+  done
+  fail "Quillorn did not exit"
+}
+
+trap 'stop_quillorn' EXIT
+
+# A registry value of the program as text (dword values as decimal numbers);
+# empty when the value is missing.
+reg_value() {
+  local section=$1 name=$2 out
+  out=$(wine reg query "$REG_KEY\\$section" /v "$name" </dev/null 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r' |
+        awk -v n="$name" '$1 == n { $1 = ""; $2 = ""; sub(/^  /, ""); print }')
+  case "$out" in
+    0x*) echo $((out)) ;;
+    *) echo "$out" ;;
+  esac
+}
+
+# --- checking --------------------------------------------------------------
+
+fail() {
+  echo "FAIL [$TEST_NAME]: $*" >&2
+  FAILURES=$((FAILURES + 1))
+}
+
+expect_eq() { # actual expected what
+  if [ "$1" != "$2" ]; then
+    fail "$3"$'\n'"    expected: $2"$'\n'"    actual:   $1"
+  fi
+}
+
+expect_contains() { # haystack needle what
+  case "$1" in
+    *"$2"*) ;;
+    *) fail "$3"$'\n'"    expected to contain: $2"$'\n'"    actual: $1" ;;
+  esac
+}
+
+# A screenshot of the virtual desktop as PNG; prints the path.
+screenshot() {
+  local bmp=$WORK/$1.bmp png=$WORK/$1.png
+  qd screenshot "$(winepath -w "$bmp")" && convert "$bmp" "$png" && rm -f "$bmp" && echo "$png"
+}
+
+finish() {
+  stop_quillorn
+  if [ "$FAILURES" -gt 0 ]; then
+    echo "$TEST_NAME: $FAILURES check(s) failed (work folder: $WORK)" >&2
+    exit 1
+  fi
+  echo "$TEST_NAME: passed"
+}
