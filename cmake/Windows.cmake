@@ -33,7 +33,8 @@ add_executable(Quillorn WIN32 app/ClipHistoryApp.cpp res/Quillorn.rc)
 target_link_libraries(Quillorn PRIVATE quillorn_program)
 
 # GoogleTest for Windows, built from the sources the distribution installs.
-set(gtest_src /usr/src/googletest/googletest)
+set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (the distribution's googletest package)")
+set(gtest_src ${GTEST_SOURCE_DIR}/googletest)
 add_library(gtest_win STATIC ${gtest_src}/src/gtest-all.cc ${gtest_src}/src/gtest_main.cc)
 target_include_directories(gtest_win SYSTEM PUBLIC ${gtest_src}/include PRIVATE ${gtest_src})
 target_compile_options(gtest_win PRIVATE -w)

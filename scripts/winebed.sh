@@ -74,6 +74,7 @@ ENV
   # and lets the driver see the program's windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Quillorn /f </dev/null >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Quillorn /d 1024x768 /f </dev/null >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\Explorer\Desktops\Quillorn' /v EnableShell /t REG_DWORD /d 1 /f </dev/null >/dev/null 2>&1
 
   local acp
   acp=$(wine reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP </dev/null 2>/dev/null | tr -d '\r' | awk '/ACP/ {print $NF}')
