@@ -17,4 +17,12 @@ public:
     virtual void DeleteLine(int index) = 0;                      // does not delete the item
     virtual int GetCurSel() const = 0;                           // -1 when nothing is selected
     virtual void SetCurSel(int index) = 0;                       // -1 clears the selection
+
+    // Removes every line (does not delete the items). A list box empties
+    // itself in one step; the fallback goes line by line.
+    virtual void DeleteAllLines()
+    {
+        for (int i = GetCount(); i-- > 0;)
+            DeleteLine(i);
+    }
 };

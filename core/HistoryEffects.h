@@ -1,0 +1,19 @@
+// What changes to the history do outside the list: the system clipboard, the
+// self-copy flag of the clipboard capture, and the info view. The main window
+// implements it; tests record the calls.
+#pragma once
+#include <string>
+
+class IHistoryEffects {
+public:
+    virtual ~IHistoryEffects() = default;
+
+    // Empties the system clipboard (opened without an owner).
+    virtual void EmptyClipboard() = 0;
+    // Puts the text on the clipboard as CF_TEXT; false when that did not happen.
+    virtual bool WriteClipboardText(const std::string& text) = 0;
+    // The flag that makes the capture skip the next clipboard change.
+    virtual void SetSelfCopy(bool on) = 0;
+    // Shows the description of the selected entry in the info view.
+    virtual void UpdateInfoView() = 0;
+};

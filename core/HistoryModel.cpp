@@ -1,0 +1,147 @@
+#include "core/HistoryModel.h"
+
+#include "core/AppSettings.h"
+#include "core/DisplayText.h"
+#include "core/HistoryEffects.h"
+#include "core/HistoryList.h"
+
+namespace {
+const int32_t kRuleOn = 1;          // "LeavOut" and "NoAdjustCur" act only on exactly 1
+const int64_t kBytesPerQuantity = 1024;
+}
+
+HistoryModel::HistoryModel(IHistoryList& list, const AppSettings& settings, IHistoryEffects& effects)
+    : m_list(list), m_settings(settings), m_effects(effects)
+{
+}
+
+bool HistoryModel::IsRepeatOfNewest(const std::string& text) const
+{
+    if (m_settings.LeavOut != kRuleOn)
+        return false;
+    const HistoryItem* newest = m_list.GetItem(0);
+    return newest && newest->text == text;
+}
+
+bool HistoryModel::AddCapturedText(const std::string& text, const std::string& source, int32_t time)
+{
+    if (IsRepeatOfNewest(text))
+        return false;
+    auto item = std::make_unique<HistoryItem>();
+    item->text = text;
+    item->source = source;
+    item->time = time;
+    m_nTotalBytes += static_cast<int64_t>(item->text.size());
+    std::string display = MakeDisplayText(item->text);
+    InsertAtTop(display, item.release());
+    m_effects.UpdateInfoView();
+    TrimHistory(false);
+    return true;
+}
+
+int HistoryModel::SelectionAfterInsert() const
+{
+    if (m_settings.NoAdjustCur != kRuleOn)
+        return 0;
+    int selected = m_list.GetCurSel();
+    return selected >= 0 ? selected : 0;
+}
+
+void HistoryModel::InsertAtTop(const std::string& display, HistoryItem* item)
+{
+    int selection = SelectionAfterInsert();
+    m_list.InsertLine(0, display, item);
+    m_list.SetCurSel(selection);
+}
+
+void HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
+{
+    m_nTotalBytes += static_cast<int64_t>(item->text.size());
+    std::string display = MakeDisplayText(item->text);
+    m_list.InsertLine(m_list.GetCount(), display, item.release());
+}
+
+void HistoryModel::RemoveLine(int index)
+{
+    HistoryItem* item = m_list.GetItem(index);
+    if (item)
+        m_nTotalBytes -= static_cast<int64_t>(item->text.size());
+    m_list.DeleteLine(index);
+    delete item;
+}
+
+void HistoryModel::RemoveLast()
+{
+    int count = m_list.GetCount();
+    if (count > 0)
+        RemoveLine(count - 1);
+}
+
+void HistoryModel::TrimHistory(bool keepSelection)
+{
+    int remembered = keepSelection ? m_list.GetCurSel() : -1;
+
+    if (m_settings.HistoryType != 0) {
+        // 64 bits: a stored limit near the int range must not overflow.
+        int64_t limit = static_cast<int64_t>(m_settings.HQuantity) * kBytesPerQuantity;
+        while (m_nTotalBytes > limit && m_list.GetCount() > 1)
+            RemoveLast();
+    } else {
+        while (m_list.GetCount() > m_settings.HNumber && m_list.GetCount() > 0)
+            RemoveLast();
+    }
+
+    if (keepSelection && remembered >= m_list.GetCount()) {
+        m_list.SetCurSel(m_list.GetCount() - 1);
+        m_effects.UpdateInfoView();
+    }
+}
+
+void HistoryModel::DeleteSelected()
+{
+    int selected = m_list.GetCurSel();
+    if (selected < 0 || selected >= m_list.GetCount())
+        return;
+
+    RemoveLine(selected);
+
+    int count = m_list.GetCount();
+    if (count == 0) {
+        m_effects.EmptyClipboard();
+    } else {
+        m_list.SetCurSel(selected < count ? selected : count - 1);
+        if (selected == 0)
+            WriteBackToClipboard(m_list.GetItem(0)->text);
+    }
+    m_effects.UpdateInfoView();
+}
+
+void HistoryModel::MoveToTop(int index)
+{
+    HistoryItem* item = m_list.GetItem(index);
+    if (!item)
+        return;
+    // The selection rule looks at the selection before the entry leaves it.
+    int selection = SelectionAfterInsert();
+    std::string display = m_list.GetLineText(index);
+    m_list.DeleteLine(index);
+    m_list.InsertLine(0, display, item);
+    m_list.SetCurSel(selection);
+}
+
+bool HistoryModel::WriteBackToClipboard(const std::string& text)
+{
+    m_effects.SetSelfCopy(true);
+    if (m_effects.WriteClipboardText(text))
+        return true;
+    m_effects.SetSelfCopy(false);
+    return false;
+}
+
+void HistoryModel::FreeAll()
+{
+    for (int i = m_list.GetCount(); i-- > 0;)
+        delete m_list.GetItem(i);
+    m_list.DeleteAllLines();
+    m_nTotalBytes = 0;
+}

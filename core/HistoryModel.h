@@ -1,0 +1,75 @@
+// The clipboard history: the entries live in the history list (each line's
+// item data points to its HistoryItem, newest first); this class does every
+// change to that list together with its bookkeeping and side effects.
+#pragma once
+#include "core/HistoryItem.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct AppSettings;
+class IHistoryEffects;
+class IHistoryList;
+
+class HistoryModel {
+public:
+    // The settings are read at each operation, so changes made by the
+    // settings dialogs apply at once.
+    HistoryModel(IHistoryList& list, const AppSettings& settings, IHistoryEffects& effects);
+    HistoryModel(const HistoryModel&) = delete;
+    HistoryModel& operator=(const HistoryModel&) = delete;
+
+    // Sum of the text lengths of all entries (sources do not count).
+    int64_t TotalBytes() const { return m_nTotalBytes; }
+
+    // With "LeavOut" 1, a text equal to the newest entry's is not recorded.
+    bool IsRepeatOfNewest(const std::string& text) const;
+
+    // The model's part of a capture: records the text as the newest entry,
+    // updates the info view and trims the history. Returns false when the
+    // text was left out as a repeat of the newest entry.
+    bool AddCapturedText(const std::string& text, const std::string& source, int32_t time);
+
+    // Puts a line at the top and selects it, or with "NoAdjustCur" 1 keeps
+    // the selection at the index it had (0 when nothing was selected).
+    void InsertAtTop(const std::string& display, HistoryItem* item);
+
+    // Appends an entry read from the history file below the others, without
+    // touching the selection and without trimming.
+    void AppendLoaded(std::unique_ptr<HistoryItem> item);
+
+    // Removes the oldest entry; does nothing on an empty list.
+    void RemoveLast();
+
+    // Enforces the limit of "HistoryType"/"HNumber"/"HQuantity" by removing
+    // the oldest entries. By size the newest entry always stays. With
+    // keepSelection, a selection that fell off the end moves to the last entry.
+    void TrimHistory(bool keepSelection);
+
+    // Removes the selected entry. The clipboard keeps holding the newest
+    // entry: it is emptied with the last entry and rewritten (without being
+    // recorded again) when the newest entry was the one deleted.
+    void DeleteSelected();
+
+    // Moves an entry to the top unchanged (same time and source), with the
+    // selection rule of InsertAtTop.
+    void MoveToTop(int index);
+
+    // Puts an entry's text back on the clipboard so that the capture does not
+    // record it again; the flag is withdrawn when the write did not happen, so
+    // the next foreign copy is not swallowed.
+    bool WriteBackToClipboard(const std::string& text);
+
+    // Frees every entry and empties the list.
+    void FreeAll();
+
+private:
+    int SelectionAfterInsert() const;
+    void RemoveLine(int index);
+
+    IHistoryList& m_list;
+    const AppSettings& m_settings;
+    IHistoryEffects& m_effects;
+    int64_t m_nTotalBytes = 0;
+};

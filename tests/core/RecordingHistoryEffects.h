@@ -1,0 +1,35 @@
+// Records what the history did to the clipboard and the info view, in order.
+#pragma once
+#include "core/HistoryEffects.h"
+
+#include <string>
+#include <vector>
+
+class RecordingHistoryEffects : public IHistoryEffects {
+public:
+    void EmptyClipboard() override { calls.push_back("empty clipboard"); }
+    bool WriteClipboardText(const std::string& text) override
+    {
+        calls.push_back("write " + text);
+        return writeSucceeds;
+    }
+    void SetSelfCopy(bool on) override
+    {
+        selfCopy = on;
+        calls.push_back(on ? "self-copy on" : "self-copy off");
+    }
+    void UpdateInfoView() override { calls.push_back("info"); }
+
+    std::vector<std::string> ClipboardCalls() const
+    {
+        std::vector<std::string> result;
+        for (auto& call : calls)
+            if (call != "info")
+                result.push_back(call);
+        return result;
+    }
+
+    std::vector<std::string> calls;
+    bool writeSucceeds = true;
+    bool selfCopy = false;
+};
