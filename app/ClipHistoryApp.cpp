@@ -1,20 +1,25 @@
-// Temporary entry point: shows the main dialog from its template until the
-// application classes take over.
-#include <windows.h>
+#include "app/ClipHistoryApp.h"
 
-#include "res/resource.h"
+#include "mainwnd/MainDialog.h"
 
-static INT_PTR CALLBACK MainDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM)
-{
-    if (msg == WM_COMMAND && (LOWORD(wParam) == IDCANCEL || LOWORD(wParam) == IDC_TOOL_EXIT)) {
-        EndDialog(hwnd, 0);
-        return TRUE;
-    }
-    return msg == WM_INITDIALOG;
+namespace {
+// Settings live under HKEY_CURRENT_USER\Software\Hembrooke\<executable base name>.
+const char kRegistryCompany[] = "Hembrooke";
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
+// The one application object. It has no name of its own, so the profile
+// functions use the executable's base name.
+CClipHistoryApp theApp;
+
+BOOL CClipHistoryApp::InitInstance()
 {
-    DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDialogProc, 0);
-    return 0;
+    Enable3dControls();
+    SetRegistryKey(kRegistryCompany);
+
+    CMainDialog dialog;
+    m_pMainWnd = &dialog;
+    dialog.DoModal();
+
+    // The program has ended with the dialog: no message loop of its own.
+    return FALSE;
 }

@@ -1,0 +1,170 @@
+#include "framework/Dialog.h"
+
+#include "framework/DataExchange.h"
+#include "framework/WinApp.h"
+
+const CRuntimeClass CDialog::runtimeClass = {"CDialog", &CWnd::runtimeClass, kNoSchema, nullptr};
+
+const MessageMap* CDialog::GetMessageMap() const
+{
+    static const MessageMap map(CWnd::GetMessageMap(), {
+        OnCommand(IDOK, &CDialog::OnOK),
+        OnCommand(IDCANCEL, &CDialog::OnCancel),
+    });
+    return &map;
+}
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent)
+{
+}
+
+const CRuntimeClass* CDialog::GetRuntimeClass() const
+{
+    return &runtimeClass;
+}
+
+INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)
+{
+    // The window procedure is already the object's; this procedure only hands
+    // WM_INITDIALOG to OnInitDialog, whose result goes back to the system.
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    auto* dialog = static_cast<CDialog*>(FromHandlePermanent(hwnd));
+    return dialog ? dialog->OnInitDialog() : TRUE;
+}
+
+BOOL CDialog::CreateFromTemplate(HWND parent)
+{
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    HookWindowCreate();
+    HWND hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), parent, DialogProc, 0);
+    UnhookWindowCreate();
+    return hwnd != nullptr && m_hWnd == hwnd;
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent)
+{
+    m_nIDTemplate = templateId;
+    m_pParentWnd = parent;
+    CWinApp* app = AfxGetApp();
+    CWnd* owner = parent ? parent : (app ? app->m_pMainWnd : nullptr);
+    return CreateFromTemplate(owner && owner != this ? owner->m_hWnd : nullptr);
+}
+
+// A popup cannot be owned by a child window, so the owner is the first
+// non-child window above the parent. Without a parent it is the window the
+// user last used among the main window and its popups: a dialog opened from
+// another dialog then disables that one, not only the main window.
+HWND CDialog::OwnerFor(CWnd* parent)
+{
+    CWinApp* app = AfxGetApp();
+    HWND owner = parent ? parent->m_hWnd : (app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr);
+    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
+        owner = ::GetParent(owner);
+    if (!parent && owner)
+        owner = ::GetLastActivePopup(owner);
+    return owner;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    HWND owner = OwnerFor(m_pParentWnd);
+    bool ownerDisabled = owner && ::IsWindowEnabled(owner);
+    if (ownerDisabled)
+        ::EnableWindow(owner, FALSE);
+
+    // Set before creation: OnInitDialog may already end the dialog.
+    m_bContinueModal = true;
+    m_nModalResult = -1;
+    if (CreateFromTemplate(owner)) {
+        if (m_bContinueModal)
+            RunModalLoop();
+        // Hidden before the owner is enabled again, so that activation goes
+        // straight back to the owner.
+        ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                       SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    m_bContinueModal = false;
+
+    if (ownerDisabled)
+        ::EnableWindow(owner, TRUE);
+    if (owner && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(owner);
+    DestroyWindow();
+    return m_nModalResult;
+}
+
+void CDialog::RunModalLoop()
+{
+    bool showPending = !IsWindowVisible();
+    MSG msg;
+    while (m_bContinueModal && ::IsWindow(m_hWnd)) {
+        // The first time the queue runs dry the dialog is shown, unless it is
+        // already visible (or a handler refuses to let it show).
+        if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            showPending = false;
+            ShowWindow(SW_SHOWNORMAL);
+            UpdateWindow();
+            continue;
+        }
+        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
+        if (got == -1)
+            break;
+        if (got == 0) {
+            // Ends this loop and the one outside it.
+            ::PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (!WalkPreTranslateTree(m_hWnd, &msg)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+    }
+}
+
+void CDialog::EndDialog(int result)
+{
+    m_nModalResult = result;
+    if (m_bContinueModal) {
+        m_bContinueModal = false;
+        PostMessage(WM_NULL);   // wakes the loop if it is waiting
+    }
+    ::EndDialog(m_hWnd, result);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* msg)
+{
+    bool keyboard = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
+    bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
+    if (!keyboard && !mouse)
+        return FALSE;
+    return ::IsDialogMessageA(m_hWnd, msg);
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (UpdateData(TRUE))
+        EndDialog(IDOK);
+}
+
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
+
+void CDialog::DoDataExchange(CDataExchange*)
+{
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate)
+{
+    CDataExchange exchange(this, saveAndValidate);
+    DoDataExchange(&exchange);
+    return !exchange.m_bFailed;
+}

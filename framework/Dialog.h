@@ -1,0 +1,48 @@
+// Dialogs built from templates in the executable's resources: modal with
+// DoModal (the framework's own loop, so that PreTranslateMessage sees every
+// queued message), or modeless with Create.
+#pragma once
+#include "framework/Wnd.h"
+
+class CDataExchange;
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+    static const CRuntimeClass runtimeClass;
+    const CRuntimeClass* GetRuntimeClass() const override;
+
+    // Disables the owner, creates the dialog, runs the loop until EndDialog and
+    // destroys the window. Returns the value given to EndDialog, or -1 when the
+    // dialog could not be created.
+    virtual INT_PTR DoModal();
+    // Modeless, as a child or popup of `parent` (the main window when null).
+    BOOL Create(UINT templateId, CWnd* parent = nullptr);
+    void EndDialog(int result);
+
+    virtual BOOL OnInitDialog();   // fills the controls (UpdateData(FALSE)); TRUE: default focus
+    virtual void OnOK();           // reads the controls back and ends with IDOK
+    virtual void OnCancel();       // ends with IDCANCEL
+    virtual void DoDataExchange(CDataExchange* pDX);
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+
+    // Keyboard and mouse messages for the dialog and its controls go through
+    // IsDialogMessage: Tab, arrows, Enter, Esc and mnemonics.
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+
+    UINT m_nIDTemplate;
+    CWnd* m_pParentWnd;
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static HWND OwnerFor(CWnd* parent);
+    BOOL CreateFromTemplate(HWND parent);
+    void RunModalLoop();
+
+    bool m_bContinueModal = false;
+    INT_PTR m_nModalResult = -1;
+};
