@@ -31,6 +31,14 @@ void PutU32(unsigned char* p, uint32_t value)
     p[3] = static_cast<unsigned char>(value >> 24);
 }
 
+// The clipboard text ended at its first NUL; a file that says otherwise is
+// kept to the same rule, so lengths and the byte total agree.
+void CutAtNul(std::string& field)
+{
+    if (const void* nul = std::memchr(field.data(), '\0', field.size()))
+        field.resize(static_cast<size_t>(static_cast<const char*>(nul) - field.data()));
+}
+
 // Reads the entry area in blocks and never past its end, so entries cannot
 // run into the trailer.
 class EntryAreaReader {
@@ -65,6 +73,21 @@ public:
         return true;
     }
 
+    // A field that lies in the current block is copied out in one step.
+    bool ReadString(std::string& field, size_t n)
+    {
+        if (n <= m_block.size() - m_pos) {
+            field.assign(m_block.data() + m_pos, n);
+            m_pos += n;
+        } else {
+            field.resize(n);
+            if (!Read(&field[0], n))
+                return false;
+        }
+        CutAtNul(field);
+        return true;
+    }
+
 private:
     bool Refill()
     {
@@ -80,18 +103,6 @@ private:
     std::string m_block;
     size_t m_pos = 0;
 };
-
-// The clipboard text ended at its first NUL; a file that says otherwise is
-// kept to the same rule, so lengths and the byte total agree.
-bool ReadField(EntryAreaReader& area, uint32_t length, std::string& field)
-{
-    field.resize(length);
-    if (length != 0 && !area.Read(&field[0], length))
-        return false;
-    if (const void* nul = std::memchr(field.data(), '\0', field.size()))
-        field.resize(static_cast<size_t>(static_cast<const char*>(nul) - field.data()));
-    return true;
-}
 
 class BlockWriter {
 public:
@@ -174,7 +185,7 @@ bool ReadHistoryRecords(IByteReader& in, HistoryRecords& records)
 
         auto item = std::make_unique<HistoryItem>();
         item->time = static_cast<int32_t>(GetU32(entry + 4));
-        if (!ReadField(area, textLength, item->text) || !ReadField(area, sourceLength, item->source))
+        if (!area.ReadString(item->text, textLength) || !area.ReadString(item->source, sourceLength))
             return false;
         loaded.push_back(std::move(item));
     }

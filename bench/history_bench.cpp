@@ -1,0 +1,302 @@
+// What loading and saving the history file costs over merely reading or
+// writing the same bytes, for many small entries and for a few huge ones; and
+// what a history line costs for a huge text against a short one.
+#include <benchmark/benchmark.h>
+
+#include "core/AppSettings.h"
+#include "core/ByteStream.h"
+#include "core/DisplayText.h"
+#include "core/HistoryFileFormat.h"
+#include "core/HistoryModel.h"
+#include "core/StringByteWriter.h"
+#include "tests/core/FakeHistoryList.h"
+#include "tests/core/RecordingHistoryEffects.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+const int kManyEntries = 9999;
+const int kHugeEntries = 10;
+const size_t kHugeEntryBytes = 1024 * 1024;
+const size_t kShortText = 300;
+
+class PosixFileReader : public IByteReader {
+public:
+    explicit PosixFileReader(int fd) : m_fd(fd) {}
+    uint64_t Size() override
+    {
+        struct stat info;
+        return fstat(m_fd, &info) == 0 ? static_cast<uint64_t>(info.st_size) : 0;
+    }
+    bool Seek(uint64_t offset) override { return lseek(m_fd, static_cast<off_t>(offset), SEEK_SET) >= 0; }
+    bool Read(void* buffer, size_t n) override
+    {
+        char* out = static_cast<char*>(buffer);
+        while (n > 0) {
+            ssize_t got = read(m_fd, out, n);
+            if (got <= 0)
+                return false;
+            out += got;
+            n -= static_cast<size_t>(got);
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
+
+class PosixFileWriter : public IByteWriter {
+public:
+    explicit PosixFileWriter(int fd) : m_fd(fd) {}
+    bool Write(const void* data, size_t n) override
+    {
+        const char* in = static_cast<const char*>(data);
+        while (n > 0) {
+            ssize_t put = write(m_fd, in, n);
+            if (put <= 0)
+                return false;
+            in += put;
+            n -= static_cast<size_t>(put);
+        }
+        return true;
+    }
+
+private:
+    int m_fd;
+};
+
+// A history as the program holds it: entries in a list, with a model.
+struct History {
+    AppSettings settings;
+    RecordingHistoryEffects effects;
+    FakeHistoryList list;
+    HistoryModel model{list, settings, effects};
+};
+
+// Texts of mixed lengths with line breaks and tabs, as copied from editors.
+void FillManySmall(History& history)
+{
+    std::srand(1);
+    for (int i = 0; i < kManyEntries; ++i) {
+        auto item = std::make_unique<HistoryItem>();
+        size_t length = 20 + static_cast<size_t>(std::rand() % 400);
+        for (size_t j = 0; j < length; ++j)
+            item->text.push_back(j % 60 == 59 ? '\n' : j % 37 == 0 ? '\t' : static_cast<char>('a' + j % 26));
+        item->source = "Document " + std::to_string(i) + " - Editor";
+        item->time = 900000000 + i;
+        history.model.AppendLoaded(std::move(item));
+    }
+}
+
+void FillFewHuge(History& history)
+{
+    for (int i = 0; i < kHugeEntries; ++i) {
+        auto item = std::make_unique<HistoryItem>();
+        item->text.assign(kHugeEntryBytes, static_cast<char>('A' + i));
+        item->source = "Big document";
+        item->time = 900000000 + i;
+        history.model.AppendLoaded(std::move(item));
+    }
+}
+
+std::string PathFor(const char* kind)
+{
+    return std::string("/tmp/quillorn_history_bench_") + kind + "_" + std::to_string(getpid()) + ".his";
+}
+
+// The file for one kind of history, written once, with its bytes kept.
+struct BenchFile {
+    std::string path;
+    std::string bytes;
+};
+
+const BenchFile& FileFor(bool huge)
+{
+    static std::map<bool, BenchFile> files;
+    auto found = files.find(huge);
+    if (found != files.end())
+        return found->second;
+    History history;
+    huge ? FillFewHuge(history) : FillManySmall(history);
+    StringByteWriter out;
+    WriteHistoryRecords(out, history.list);
+    BenchFile file{PathFor(huge ? "huge" : "many"), out.Bytes()};
+    int fd = open(file.path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    PosixFileWriter(fd).Write(file.bytes.data(), file.bytes.size());
+    close(fd);
+    return files[huge] = file;
+}
+
+void BareRead(benchmark::State& state, bool huge)
+{
+    const BenchFile& file = FileFor(huge);
+    for (auto _ : state) {
+        int fd = open(file.path.c_str(), O_RDONLY);
+        PosixFileReader in(fd);
+        std::string bytes(in.Size(), '\0');
+        bool ok = in.Read(&bytes[0], bytes.size());
+        close(fd);
+        benchmark::DoNotOptimize(ok);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
+}
+
+void Load(benchmark::State& state, bool huge)
+{
+    const BenchFile& file = FileFor(huge);
+    for (auto _ : state) {
+        History history;
+        int fd = open(file.path.c_str(), O_RDONLY);
+        PosixFileReader in(fd);
+        bool ok = LoadHistoryRecords(in, history.model);
+        close(fd);
+        benchmark::DoNotOptimize(ok);
+        state.PauseTiming();   // freeing the entries belongs to the exit, not the load
+        history.model.FreeAll();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
+}
+
+// The file decoding alone, without making history lines.
+void ReadRecords(benchmark::State& state, bool huge)
+{
+    const BenchFile& file = FileFor(huge);
+    for (auto _ : state) {
+        HistoryRecords records;
+        int fd = open(file.path.c_str(), O_RDONLY);
+        PosixFileReader in(fd);
+        bool ok = ReadHistoryRecords(in, records);
+        close(fd);
+        benchmark::DoNotOptimize(ok);
+        state.PauseTiming();
+        records.clear();
+        state.ResumeTiming();
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
+}
+
+void BareWrite(benchmark::State& state, bool huge)
+{
+    const BenchFile& file = FileFor(huge);
+    std::string path = PathFor("bare_write");
+    for (auto _ : state) {
+        int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        bool ok = PosixFileWriter(fd).Write(file.bytes.data(), file.bytes.size());
+        close(fd);
+        benchmark::DoNotOptimize(ok);
+    }
+    unlink(path.c_str());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
+}
+
+void Save(benchmark::State& state, bool huge)
+{
+    const BenchFile& file = FileFor(huge);
+    History history;
+    huge ? FillFewHuge(history) : FillManySmall(history);
+    std::string path = PathFor("save");
+    for (auto _ : state) {
+        int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        PosixFileWriter out(fd);
+        bool ok = WriteHistoryRecords(out, history.list);
+        close(fd);
+        benchmark::DoNotOptimize(ok);
+    }
+    unlink(path.c_str());
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
+}
+
+void DisplayLine(benchmark::State& state, size_t textBytes)
+{
+    std::string text;
+    for (size_t i = 0; i < textBytes; ++i)
+        text.push_back(i % 80 == 78 ? '\r' : i % 80 == 79 ? '\n' : i % 9 == 0 ? '\t' : 'x');
+    for (auto _ : state) {
+        std::string line = MakeDisplayText(text);
+        benchmark::DoNotOptimize(line.data());
+    }
+}
+
+const char kBareReadMany[] = "bare read, 9,999 entries";
+const char kLoadMany[] = "load, 9,999 entries";
+const char kDecodeMany[] = "decode only, 9,999 entries";
+const char kBareWriteMany[] = "bare write, 9,999 entries";
+const char kSaveMany[] = "save, 9,999 entries";
+const char kBareReadHuge[] = "bare read, 10 MB";
+const char kLoadHuge[] = "load, 10 MB";
+const char kDecodeHuge[] = "decode only, 10 MB";
+const char kBareWriteHuge[] = "bare write, 10 MB";
+const char kSaveHuge[] = "save, 10 MB";
+const char kLineShort[] = "display line, 300-byte text";
+const char kLineHuge[] = "display line, 1 MB text";
+
+void RegisterAll()
+{
+    for (bool huge : {false, true}) {
+        benchmark::RegisterBenchmark(huge ? kBareReadHuge : kBareReadMany, BareRead, huge)->UseRealTime();
+        benchmark::RegisterBenchmark(huge ? kLoadHuge : kLoadMany, Load, huge)->UseRealTime();
+        benchmark::RegisterBenchmark(huge ? kDecodeHuge : kDecodeMany, ReadRecords, huge)->UseRealTime();
+        benchmark::RegisterBenchmark(huge ? kBareWriteHuge : kBareWriteMany, BareWrite, huge)->UseRealTime();
+        benchmark::RegisterBenchmark(huge ? kSaveHuge : kSaveMany, Save, huge)->UseRealTime();
+    }
+    benchmark::RegisterBenchmark(kLineShort, DisplayLine, kShortText);
+    benchmark::RegisterBenchmark(kLineHuge, DisplayLine, kHugeEntryBytes);
+}
+
+// Prints as usual and keeps each benchmark's time per iteration.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
+                m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    void PrintRatio(const char* what, const char* measured, const char* baseline, const char* target) const
+    {
+        auto a = m_times.find(measured);
+        auto b = m_times.find(baseline);
+        if (a == m_times.end() || b == m_times.end() || b->second <= 0)
+            return;
+        std::printf("%-48s %6.2fx (target: %s)\n", what, a->second / b->second, target);
+    }
+
+private:
+    std::map<std::string, double> m_times;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RegisterAll();
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatio("load / bare read, 9,999 entries:", kLoadMany, kBareReadMany, "at most 2x");
+    reporter.PrintRatio("  of which decoding / bare read:", kDecodeMany, kBareReadMany, "-");
+    reporter.PrintRatio("save / bare write, 9,999 entries:", kSaveMany, kBareWriteMany, "at most 2x");
+    reporter.PrintRatio("load / bare read, 10 MB:", kLoadHuge, kBareReadHuge, "at most 2x");
+    reporter.PrintRatio("save / bare write, 10 MB:", kSaveHuge, kBareWriteHuge, "at most 2x");
+    reporter.PrintRatio("display line, 1 MB text / 300-byte text:", kLineHuge, kLineShort, "about 1x");
+    unlink(PathFor("many").c_str());
+    unlink(PathFor("huge").c_str());
+    benchmark::Shutdown();
+    return 0;
+}
