@@ -2,6 +2,7 @@
 
 #include "core/NameTable.h"
 #include "core/ProfileStore.h"
+#include "core/ShiftJis.h"
 #include "core/UiTexts.h"
 
 #include <cstdio>
@@ -81,11 +82,6 @@ void VisitStoredValues(Settings& s, Visitor& v)
     v.Int(kCustomize, "ShowTool", s.ShowTool, 1);
     v.String(kCustomize, "UserName", s.UserName, kDefaultUserName);
     v.Color(kCustomize, "LikeColor", s.LikeColor, 0x0000FF);
-}
-
-bool IsShiftJisLeadByte(unsigned char c)
-{
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
 // Copies a face name into the fixed field. A longer name is cut at the last
