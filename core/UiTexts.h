@@ -13,3 +13,14 @@ inline const char kLineBreakMarker[] = "(改)";
 // since 1900, weekday, time without leading zeros, source window title.
 inline const char kItemInfoFormat[] =
     "サイズ\t： %d Bytes\r\n日付\t： %d/%d/%d %s （%d:%d:%d）\r\nアプリ\t： %s";
+
+// Titles of the program's message boxes.
+inline const char kErrorBoxTitle[] = "Quillorn - エラー";
+inline const char kConfirmBoxTitle[] = "Quillorn - 確認";
+
+// Extra entries of the main window's system menu.
+inline const char kSysMenuBehaviour[] = "動作設定(&S)...";
+inline const char kSysMenuFont[] = "フォント設定(&F)...";
+inline const char kSysMenuCustomize[] = "カスタマイズ(&C)...";
+inline const char kSysMenuVersion[] = "バージョン情報(&A)...";
+inline const char kSysMenuExit[] = "Quillorn の終了(&X)";

@@ -3,6 +3,11 @@
 // InitInstance returns FALSE, goes straight to ExitInstance).
 #pragma once
 #include <windows.h>
+// The old INI-file functions of the same names would rename the profile
+// functions below (and the settings store's) to their A forms.
+#undef GetProfileInt
+#undef GetProfileString
+#undef WriteProfileString
 
 #include <string>
 

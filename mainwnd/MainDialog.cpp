@@ -1,19 +1,56 @@
 #include "mainwnd/MainDialog.h"
 
+#include "app/RegistryProfileStore.h"
+#include "core/UiTexts.h"
 #include "framework/DataExchange.h"
+#include "framework/WinApp.h"
 #include "res/resource.h"
+
+namespace {
+// A later start finds the running instance by these names.
+const char kInstanceName[] = "QuillornVersion09Special";
+const char kTrayTip[] = "Quillorn";
+const UINT kTrayIconId = 777;
+const UINT kForegroundPeriodMs = 200;
+const int kInfoTabStop = 24;   // dialog units: lines up the info labels
+const COLORREF kDefaultText = RGB(0, 0, 0);
+const COLORREF kDefaultBack = RGB(255, 255, 255);
+}  // namespace
 
 const MessageMap* CMainDialog::GetMessageMap() const
 {
     static const MessageMap map(CDialog::GetMessageMap(), {
+        OnMessage(WM_TIMER, &CMainDialog::OnTimer),
+        OnControl(LBN_SELCHANGE, IDC_HISTORY_LIST, &CMainDialog::OnSelChangeHistory),
+        OnMessage(WM_DRAWCLIPBOARD, &CMainDialog::OnDrawClipboard),
+        OnMessage(WM_CHANGECBCHAIN, &CMainDialog::OnChangeCbChain),
+        OnControl(LBN_DBLCLK, IDC_HISTORY_LIST, &CMainDialog::OnDblClkHistory),
+        OnCommand(IDC_TOOL_VIEW, &CMainDialog::OnToolView),
+        OnMessage(WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging),
+        OnMessage(WM_GETMINMAXINFO, &CMainDialog::OnGetMinMaxInfo),
+        OnMessage(WM_SIZE, &CMainDialog::OnSize),
+        OnCommand(ID_HISTORY_COPY, &CMainDialog::OnCopy),
+        OnCommand(ID_HISTORY_PASTE, &CMainDialog::OnPaste),
+        OnCommand(ID_HISTORY_COPY_CLOSE, &CMainDialog::OnCopyClose),
+        OnCommand(ID_HISTORY_PASTE_CLOSE, &CMainDialog::OnPasteClose),
+        OnCommand(ID_HISTORY_DELETE, &CMainDialog::OnDelete),
         OnCommand(IDC_TOOL_EXIT, &CMainDialog::OnToolExit),
+        OnMessage(UM_TRAYNOTIFY, &CMainDialog::OnTrayNotify),
+        OnMessage(UM_DEFERREDCAPTURE, &CMainDialog::OnDeferredCapture),
+        OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
+        OnMessage(WM_CONTEXTMENU, &CMainDialog::OnContextMenu),
+        OnMessage(WM_ENDSESSION, &CMainDialog::OnEndSession),
     });
     return &map;
 }
 
 CMainDialog::CMainDialog(CWnd* parent) : CDialog(IDD_MAIN, parent)
 {
+    m_hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
 }
+
+// The tray icon, the shared block and the list font go with their members.
+CMainDialog::~CMainDialog() = default;
 
 void CMainDialog::DoDataExchange(CDataExchange* pDX)
 {
@@ -29,10 +66,133 @@ void CMainDialog::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_TOOL_VERSION, m_btnToolVersion);
 }
 
+// --- Start-up -------------------------------------------------------------
+
 BOOL CMainDialog::OnInitDialog()
 {
     CDialog::OnInitDialog();
+
+    // A second start only brings the first one forward and leaves no trace.
+    if (!CheckFirstInstance(m_sharedMemory, kInstanceName, m_hWnd, TRUE)) {
+        CDialog::OnCancel();
+        return TRUE;
+    }
+    m_trayIcon.Add(m_hWnd, kTrayIconId, IDI_PROGRAM, UM_TRAYNOTIFY, kTrayTip);
+    CRegistryProfileStore store;
+    LoadSettings(m_settings, store, m_settingsHost);
+    PutNewestOnClipboard();
+    // Notifications that arrive before the end of start-up are ignored.
+    m_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    SetToolIcons();
+    m_editInfoView.SetTabStops(1, &kInfoTabStop);
+    SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ApplyColours();
+    AddHotKeys();
+    RestoreWindowRect();
+    ApplyVisibility();
+    ApplyListFont();
+    EditSystemMenu();
+    ScrollListToTop();
+    ::SetTimer(m_hWnd, TIMER_FOREGROUND, kForegroundPeriodMs, nullptr);
+    m_bInitialized = TRUE;
     return TRUE;
+}
+
+// The newest entry goes back on the clipboard, so the history and the
+// clipboard agree after a restart. Nothing is recorded: the window is not in
+// the viewer chain yet.
+void CMainDialog::PutNewestOnClipboard()
+{
+    if (m_historyLines.GetCount() == 0)
+        return;
+    m_listHistory.SetCurSel(0);
+    UpdateInfoView();
+    WriteClipboardText(m_historyLines.GetItem(0)->text);
+}
+
+void CMainDialog::SetToolIcons()
+{
+    struct Tool {
+        CButton& button;
+        UINT icon;
+    };
+    const Tool tools[] = {
+        {m_btnToolView, IDI_TOOL_LIST},        {m_btnToolBehaviour, IDI_TOOL_BEHAVIOUR},
+        {m_btnToolFont, IDI_TOOL_FONT},        {m_btnToolCustomize, IDI_TOOL_CUSTOMIZE},
+        {m_btnToolVersion, IDI_TOOL_VERSION},  {m_btnToolExit, IDI_TOOL_EXIT},
+    };
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    for (const Tool& tool : tools) {
+        // The button shows only its picture; its text is the description.
+        ::SetWindowLongPtrA(tool.button.m_hWnd, GWL_STYLE, tool.button.GetStyle() | BS_ICON);
+        tool.button.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(tool.icon)));
+    }
+}
+
+void CMainDialog::ApplyColours()
+{
+    COLORREF text = m_settings.HDef == 1 ? kDefaultText : m_settings.HTextColor;
+    COLORREF back = m_settings.HDef == 1 ? kDefaultBack : m_settings.HBackColor;
+    m_listHistory.SetFgColor(text, FALSE);
+    m_listHistory.SetBgColor(back, FALSE);
+}
+
+void CMainDialog::AddHotKeys()
+{
+    m_nMainHotKeyId = ::GlobalAddAtomA("Quillorn_MainActiveHotKey");
+    m_nQuickHotKeyId = ::GlobalAddAtomA("Quillorn_QuickSelectActiveHotKey");
+    RegisterMainHotKey(m_settings.Main_Mod, m_settings.Main_An, TRUE);
+    RegisterQuickHotKey(m_settings.Quick_Mod, m_settings.Quick_An, TRUE);
+}
+
+void CMainDialog::RestoreWindowRect()
+{
+    if (!m_settings.HasStoredRect())
+        return;
+    MoveWindow(m_settings.Left, m_settings.Top, m_settings.Right - m_settings.Left,
+               m_settings.Bottom - m_settings.Top, FALSE);
+}
+
+void CMainDialog::ApplyListFont()
+{
+    LOGFONTA font;
+    static_assert(sizeof font == sizeof m_settings.Font, "the stored font has the LOGFONT layout");
+    memcpy(&font, &m_settings.Font, sizeof font);
+    m_fontList.DeleteObject();
+    if (!m_fontList.CreateFontIndirect(&font))
+        return;
+    m_listHistory.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
+    m_editTextPreview.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
+}
+
+// Selecting the last entry and then the first scrolls the list to the top.
+void CMainDialog::ScrollListToTop()
+{
+    int count = m_listHistory.GetCount();
+    if (count == LB_ERR)
+        return;
+    m_listHistory.SetCurSel(count - 1);
+    m_listHistory.SetCurSel(0);
+}
+
+// --- Visibility -----------------------------------------------------------
+
+// While a hidden start is pending, the dialog loop's own showing has no effect.
+LRESULT CMainDialog::OnWindowPosChanging(WPARAM, LPARAM lParam)
+{
+    auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (m_bStartHiddenPending && m_settings.RunToHide == 1)
+        pos->flags &= ~SWP_SHOWWINDOW;
+    return Default();
+}
+
+void CMainDialog::ShowMainWindow()
+{
+    m_bStartHiddenPending = FALSE;
+    ShowWindow(SW_SHOW);
+    ::SetForegroundWindow(m_hWnd);
 }
 
 // Enter reaches IDOK; the program has nothing to confirm.
@@ -46,7 +206,46 @@ void CMainDialog::OnCancel()
     ShowWindow(SW_HIDE);
 }
 
+// --- Exit -----------------------------------------------------------------
+
+void CMainDialog::ExitProgram()
+{
+    ::ChangeClipboardChain(m_hWnd, m_hwndNextViewer);
+    ::UnregisterHotKey(m_hWnd, m_nMainHotKeyId);
+    ::UnregisterHotKey(m_hWnd, m_nQuickHotKeyId);
+    ::GlobalDeleteAtom(m_nMainHotKeyId);
+    ::GlobalDeleteAtom(m_nQuickHotKeyId);
+    CRegistryProfileStore store;
+    SaveSettings(m_settings, store, m_settingsHost);
+    ::KillTimer(m_hWnd, TIMER_FOREGROUND);
+    CDialog::OnCancel();
+}
+
 void CMainDialog::OnToolExit()
 {
-    CDialog::OnCancel();
+    ExitProgram();
+}
+
+// Logging off or shutting down saves everything like the exit command.
+LRESULT CMainDialog::OnEndSession(WPARAM wParam, LPARAM)
+{
+    if (wParam)
+        ExitProgram();
+    return 0;
+}
+
+// --- Error boxes ----------------------------------------------------------
+
+void CMainDialog::ShowErrorId(UINT stringId)
+{
+    char text[512] = "";
+    ::LoadStringA(::GetModuleHandleA(nullptr), stringId, text, sizeof text);
+    ShowErrorText(text);
+}
+
+void CMainDialog::ShowErrorText(const char* text)
+{
+    HWND previous = ::GetForegroundWindow();
+    ::MessageBoxA(m_hWnd, text, kErrorBoxTitle, MB_OK | MB_ICONHAND);
+    ::SetForegroundWindow(previous);
 }

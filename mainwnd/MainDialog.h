@@ -1,33 +1,170 @@
 // The main window: a resizable dialog with the history list, the text preview,
-// the info view and six tool buttons. It runs modally for the program's whole
-// life; closing it only hides it, the exit button ends it.
+// the info view and six tool buttons. It is the hub of the program: it owns the
+// settings, the history, the clipboard viewer link, the hotkeys and the tray
+// icon, and runs modally for the program's whole life. Closing it only hides
+// it; the exit command ends it.
+//
+// Its members are spread over several files by concern:
+//   MainDialog.cpp       start-up, exit, visibility, settings host
+//   MainViews.cpp        layout, view switching, info view
+//   HistoryCommands.cpp  copy, paste, delete, keys, context menus
+//   TrayHotkeys.cpp      hotkeys, tray icon, system menu, foreground tracking
+//   history/ClipboardCapture.cpp  the clipboard viewer and the capture
 #pragma once
+#include <string>
+
+#include "app/SharedMemory.h"
+#include "controls/ListBoxEx.h"
+#include "core/AppSettings.h"
+#include "core/HistoryEffects.h"
+#include "core/HistoryModel.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
-#include "framework/ListBox.h"
+#include "framework/GdiObjects.h"
+#include "mainwnd/ListBoxHistory.h"
+#include "mainwnd/MainSettingsHost.h"
+#include "mainwnd/TrayIcon.h"
 
-class CMainDialog : public CDialog {
+// Messages the main window sends itself or receives from the tray.
+const UINT UM_TRAYNOTIFY = WM_USER + 111;
+const UINT UM_DEFERREDCAPTURE = WM_USER + 2222;
+// Remembers the window of another program that was last in front.
+const UINT_PTR TIMER_FOREGROUND = 1234;
+
+class CMainDialog : public CDialog, private IHistoryEffects {
 public:
     explicit CMainDialog(CWnd* parent = nullptr);
+    ~CMainDialog() override;
+
+    // --- State that the settings dialogs and the popup read and change
+    AppSettings m_settings;
+    HistoryModel& History() { return m_history; }
+    CListBoxEx& HistoryList() { return m_listHistory; }
+
+    // --- Views
+    void LayoutControls(int cx, int cy);
+    void ApplyVisibility();
+    void ToggleView();
+    void UpdateInfoView() override;
+    std::string FormatItemInfo(int index) const;
+
+    // --- History commands
+    void CopySelected(BOOL close);
+    void CopyItemToClipboard(int index);
+    bool WriteClipboardText(const std::string& text) override;
+    void PasteToPrevious(BOOL close, BOOL copyFirst);
+    void ListContextMenu(POINT point);
+
+    // --- Hotkeys and tray
+    BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
+    BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
+    void RunTrayAction(int action);
+
+    // --- QuickSelect popup at the place "QShowType" names
+    void ShowQuickSelect(int showType);
+
+    // --- Exit: leave the chain, release the hotkeys, save, end the dialog
+    void ExitProgram();
+
+    // The program's error boxes; the window that was in front gets the focus back.
+    void ShowErrorId(UINT stringId);
+    void ShowErrorText(const char* text);
+
+    // Where direct paste and the popup send their text (kept by the timer).
+    HWND m_hwndPrevForeground = nullptr;
+    HWND m_hwndLastForeground = nullptr;
 
 protected:
     const MessageMap* GetMessageMap() const override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    BOOL PreTranslateMessage(MSG* msg) override;
     void OnOK() override;
     void OnCancel() override;
 
 private:
-    void OnToolExit();
+    friend class CMainSettingsHost;
 
+    // Start-up steps
+    void PutNewestOnClipboard();
+    void SetToolIcons();
+    void ApplyColours();
+    void AddHotKeys();
+    void RestoreWindowRect();
+    void ApplyListFont();
+    void EditSystemMenu();
+    void ScrollListToTop();
+
+    // Message handlers
+    LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+    LRESULT OnChangeCbChain(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDeferredCapture(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    void OnSelChangeHistory();
+    void OnDblClkHistory();
+    void OnToolView();
+    void OnToolExit();
+    void OnCopy();
+    void OnPaste();
+    void OnCopyClose();
+    void OnPasteClose();
+    void OnDelete();
+
+    // Keys and hotkeys seen before dispatch
+    BOOL OnHistoryListKey(MSG* msg);
+    void OnHotKey(WPARAM id);
+    void ShowMainWindow();
+
+    // Clipboard capture
+    void AddClipboardText();
+    static std::string SourceTitle(HWND owner);
+    static bool IsExcludedFromHistory();
+    bool IsClassInFront(const char* className) const;
+
+    // IHistoryEffects
+    void EmptyClipboard() override;
+    void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
+
+    void ShowPopupMenu(int popup, POINT screenPoint);
+
+    // Controls, bound by DoDataExchange
     CButton m_btnToolCustomize;
     CButton m_btnToolView;
     CEdit m_editTextPreview;
     CEdit m_editInfoView;
     CButton m_btnToolFont;
     CButton m_btnToolExit;
-    CListBox m_listHistory;
+    CListBoxEx m_listHistory;
     CButton m_btnToolBehaviour;
     CButton m_btnToolVersion;
+
+    // The history: the list box is its only container.
+    CListBoxHistory m_historyLines{m_listHistory};
+    HistoryModel m_history{m_historyLines, m_settings, *this};
+    CMainSettingsHost m_settingsHost{*this};
+
+    CFont m_fontList;
+    int m_nViewMode = 0;             // 0 list, 1 text preview
+    std::string m_strPreviewInfo;    // info of the entry shown in the preview
+
+    BOOL m_bInitialized = FALSE;     // nothing is captured or laid out before
+    BOOL m_bStartHiddenPending = TRUE;
+    HWND m_hwndNextViewer = nullptr;
+    BOOL m_bSelfCopy = FALSE;
+    BOOL m_bReadingClipboard = FALSE;
+
+    ATOM m_nMainHotKeyId = 0;
+    ATOM m_nQuickHotKeyId = 0;
+
+    CSharedMemory m_sharedMemory;
+    CTrayIcon m_trayIcon;
+    HICON m_hIcon = nullptr;
 };

@@ -84,11 +84,17 @@ std::string Escape(const std::string& s)
 // An argument as the program sees it: ANSI bytes, escapes resolved.
 std::string AnsiArg(const std::string& utf8) { return Convert(Unescape(utf8), CP_UTF8, CP_ACP); }
 
-void PrintAnsi(const std::string& ansi)
+void PrintUtf8(const std::string& utf8)
 {
-    std::string line = Convert(Escape(ansi), CP_ACP, CP_UTF8) + "\n";
+    std::string line = Escape(utf8) + "\n";
     fwrite(line.data(), 1, line.size(), stdout);
     fflush(stdout);
+}
+
+// Escaped after the conversion: a Shift-JIS character may hold a backslash byte.
+void PrintAnsi(const std::string& ansi)
+{
+    PrintUtf8(Convert(ansi, CP_ACP, CP_UTF8));
 }
 
 std::vector<std::string> Utf8Args()
@@ -151,15 +157,21 @@ std::string WindowText(HWND hwnd)
     return text;
 }
 
-std::string ListLine(HWND list, int index)
+// List box text across processes is only converted for the wide message, so
+// the line is read as UTF-16 and turned into UTF-8 here.
+std::string ListLineUtf8(HWND list, int index)
 {
-    LRESULT len = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+    LRESULT len = SendMessageW(list, LB_GETTEXTLEN, index, 0);
     if (len == LB_ERR)
         return {};
-    std::string text(len + 1, '\0');
-    len = SendMessageA(list, LB_GETTEXT, index, (LPARAM)&text[0]);
-    text.resize(len > 0 ? len : 0);
-    return text;
+    std::wstring text(len + 1, L'\0');
+    len = SendMessageW(list, LB_GETTEXT, index, (LPARAM)&text[0]);
+    if (len <= 0)
+        return {};
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)len, nullptr, 0, nullptr, nullptr);
+    std::string out(size, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), (int)len, &out[0], size, nullptr, nullptr);
+    return out;
 }
 
 // Lets the waiting process answer messages (its own windows, clipboard requests).
@@ -430,7 +442,7 @@ int CmdList()
     HWND list = Control(kHistoryList);
     LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
     for (int i = 0; i < count; ++i)
-        PrintAnsi(ListLine(list, i));
+        PrintUtf8(ListLineUtf8(list, i));
     return 0;
 }
 

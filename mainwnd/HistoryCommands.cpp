@@ -1,0 +1,181 @@
+// Taking entries back: copy, paste straight into the window that was in
+// front, delete; from keys, double-click and the list's context menu.
+#include <cstring>
+
+#include "framework/Menu.h"
+#include "mainwnd/MainDialog.h"
+#include "res/resource.h"
+
+namespace {
+bool KeyDown(int vk)
+{
+    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+// Keys that keep their usual meaning in the history list: focus movement,
+// Esc (hide) and list navigation. Every other key is swallowed.
+bool IsNavigationKey(WPARAM vk)
+{
+    switch (vk) {
+    case VK_TAB: case VK_ESCAPE: case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
+    case VK_LEFT: case VK_UP: case VK_RIGHT: case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+const int kKeyboardMenuOffset = 5;
+}  // namespace
+
+void CMainDialog::CopySelected(BOOL close)
+{
+    int selected = m_listHistory.GetCurSel();
+    if (selected >= 0)
+        CopyItemToClipboard(selected);
+    if (close)
+        ShowWindow(SW_HIDE);
+}
+
+void CMainDialog::CopyItemToClipboard(int index)
+{
+    HistoryItem* item = m_historyLines.GetItem(index);
+    if (!item)
+        return;
+    m_history.MoveToTop(index);
+    UpdateInfoView();
+    m_history.WriteBackToClipboard(item->text);
+}
+
+bool CMainDialog::WriteClipboardText(const std::string& text)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
+    if (!block)
+        return false;
+    char* bytes = static_cast<char*>(::GlobalLock(block));
+    memcpy(bytes, text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    if (!::OpenClipboard(m_hWnd)) {
+        ::GlobalFree(block);
+        return false;
+    }
+    ::EmptyClipboard();
+    bool written = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    ::CloseClipboard();
+    if (!written)
+        ::GlobalFree(block);
+    return written;
+}
+
+void CMainDialog::EmptyClipboard()
+{
+    if (!::OpenClipboard(nullptr))
+        return;
+    ::EmptyClipboard();
+    ::CloseClipboard();
+}
+
+void CMainDialog::PasteToPrevious(BOOL close, BOOL copyFirst)
+{
+    if (copyFirst)
+        CopySelected(FALSE);
+    if (!m_hwndPrevForeground || !::IsWindow(m_hwndPrevForeground))
+        return;
+    // Stay visible above the target while it takes the foreground.
+    BOOL raised = !close && !m_settings.Foreground;
+    if (raised) {
+        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOREDRAW);
+        ::RedrawWindow(m_listHistory.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
+    }
+    ::SetForegroundWindow(m_hwndPrevForeground);
+    ::keybd_event(VK_CONTROL, 0, 0, 0);
+    ::keybd_event('V', 0, 0, 0);
+    ::keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
+    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    if (close)
+        ShowWindow(SW_HIDE);
+    else
+        ::SetForegroundWindow(m_hWnd);
+    if (raised)
+        SetWindowPos(HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void CMainDialog::OnDblClkHistory() { CopySelected(FALSE); }
+void CMainDialog::OnCopy() { CopySelected(FALSE); }
+void CMainDialog::OnPaste() { PasteToPrevious(FALSE, TRUE); }
+void CMainDialog::OnCopyClose() { CopySelected(TRUE); }
+void CMainDialog::OnPasteClose() { PasteToPrevious(TRUE, TRUE); }
+void CMainDialog::OnDelete() { m_history.DeleteSelected(); }
+
+// --- Keys -----------------------------------------------------------------
+
+BOOL CMainDialog::PreTranslateMessage(MSG* msg)
+{
+    if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd)
+        OnHotKey(msg->wParam);   // and on to the normal processing
+    if (msg->message == WM_KEYDOWN) {
+        if (msg->hwnd == m_listHistory.m_hWnd)
+            return OnHistoryListKey(msg) || CDialog::PreTranslateMessage(msg);
+        if (msg->wParam == VK_RETURN && ::IsChild(m_hWnd, msg->hwnd))
+            ToggleView();
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+// TRUE when the key was used up here (a command ran, or the key is ignored).
+BOOL CMainDialog::OnHistoryListKey(MSG* msg)
+{
+    WPARAM key = msg->wParam;
+    bool ctrl = KeyDown(VK_CONTROL);
+    if (KeyDown(VK_INSERT)) {
+        if (ctrl) { CopySelected(FALSE); return TRUE; }
+        if (KeyDown(VK_SHIFT)) { PasteToPrevious(FALSE, TRUE); return TRUE; }
+    } else if (ctrl) {
+        switch (key) {
+        case 'C': CopySelected(FALSE); return TRUE;
+        case 'D': CopySelected(TRUE); return TRUE;
+        case 'F': PasteToPrevious(TRUE, TRUE); return TRUE;
+        case 'V': PasteToPrevious(FALSE, TRUE); return TRUE;
+        }
+    } else {
+        switch (key) {
+        case VK_RETURN: ToggleView(); return TRUE;
+        case VK_DELETE: m_history.DeleteSelected(); return TRUE;
+        }
+    }
+    return !IsNavigationKey(key);
+}
+
+// --- Context menus --------------------------------------------------------
+
+void CMainDialog::ShowPopupMenu(int popup, POINT screenPoint)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_POPUPS))
+        return;
+    ::TrackPopupMenu(menu.GetSubMenu(popup), 0, screenPoint.x, screenPoint.y, 0, m_hWnd, nullptr);
+}
+
+void CMainDialog::ListContextMenu(POINT point)
+{
+    BOOL outside = TRUE;
+    int index = static_cast<int>(m_listHistory.ItemFromPoint(point, outside));
+    RECT item;
+    if (outside || m_listHistory.GetItemRect(index, &item) == LB_ERR || !::PtInRect(&item, point))
+        return;
+    m_listHistory.SetCurSel(index);
+    UpdateInfoView();
+    ::ClientToScreen(m_listHistory.m_hWnd, &point);
+    ShowPopupMenu(POPUP_HISTORY_LIST, point);
+}
+
+// From the keyboard (or a right click elsewhere): by the list's top-left corner.
+LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM)
+{
+    if (m_listHistory.GetCount() <= 0)
+        return 0;
+    RECT list;
+    m_listHistory.GetWindowRect(&list);
+    ShowPopupMenu(POPUP_HISTORY_LIST, POINT{list.left + kKeyboardMenuOffset, list.top + kKeyboardMenuOffset});
+    return 0;
+}

@@ -1,0 +1,33 @@
+#include "mainwnd/ListBoxHistory.h"
+
+int CListBoxHistory::GetCount() const
+{
+    int count = m_list.GetCount();
+    return count == LB_ERR ? 0 : count;
+}
+
+HistoryItem* CListBoxHistory::GetItem(int index) const
+{
+    if (index < 0 || index >= GetCount())
+        return nullptr;
+    return reinterpret_cast<HistoryItem*>(m_list.GetItemData(index));
+}
+
+std::string CListBoxHistory::GetLineText(int index) const
+{
+    std::string text;
+    m_list.GetText(index, text);
+    return text;
+}
+
+void CListBoxHistory::InsertLine(int index, const std::string& display, HistoryItem* item)
+{
+    int at = m_list.InsertString(index, display.c_str());
+    if (at >= 0)
+        m_list.SetItemData(at, reinterpret_cast<DWORD_PTR>(item));
+}
+
+void CListBoxHistory::DeleteLine(int index)
+{
+    m_list.DeleteString(index);
+}

@@ -1,0 +1,40 @@
+#include "mainwnd/MainSettingsHost.h"
+
+#include "framework/ColorDialog.h"
+#include "mainwnd/MainDialog.h"
+#include "storage/HistoryFile.h"
+
+static_assert(sizeof(ColorRef) == sizeof(COLORREF), "custom colours are shared as COLORREF");
+
+WindowRect CMainSettingsHost::GetWindowRect() const
+{
+    RECT r;
+    ::GetWindowRect(m_main.m_hWnd, &r);
+    return WindowRect{r.left, r.top, r.right, r.bottom};
+}
+
+ColorRef* CMainSettingsHost::CustomColors()
+{
+    // Same 32-bit values; the framework keeps them in the Windows type.
+    return reinterpret_cast<ColorRef*>(CColorDialog::GetSavedCustomColors());
+}
+
+void CMainSettingsHost::LoadHistory()
+{
+    ReadHistoryFile(m_main.History());
+}
+
+void CMainSettingsHost::SaveHistory()
+{
+    WriteHistoryFile(m_main.m_historyLines);
+}
+
+void CMainSettingsHost::DeleteHistoryFile()
+{
+    ::DeleteHistoryFile();
+}
+
+void CMainSettingsHost::FreeHistory()
+{
+    m_main.History().FreeAll();
+}

@@ -1,0 +1,109 @@
+// The main window's views: layout, switching between the list and the text
+// preview, and the info view.
+#include "core/ItemInfo.h"
+#include "mainwnd/MainDialog.h"
+#include "res/resource.h"
+
+namespace {
+const int kMinTrackWidth = 273;
+const int kMinTrackHeight = 311;
+const UINT kShowHideFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW;
+const UINT kFrameRedraw = RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE;
+enum ViewMode { kListView = 0, kTextPreview = 1 };
+}  // namespace
+
+void CMainDialog::LayoutControls(int cx, int cy)
+{
+    int bottom = cy - 2;
+    if (m_settings.ShowInfo == 1) {
+        m_editInfoView.MoveWindow(3, cy - 40, cx - 5, 39);
+        bottom = cy - 41;
+    }
+    int top = m_settings.ShowTool ? 44 : 4;
+    int height = m_settings.ShowInfo ? bottom - top - 3 : bottom - top;
+    m_listHistory.MoveWindow(2, top, cx - 4, height, TRUE);
+    m_editTextPreview.MoveWindow(2, top, cx - 4, height, TRUE);
+}
+
+void CMainDialog::ApplyVisibility()
+{
+    int toolShow = m_settings.ShowTool ? SW_SHOW : SW_HIDE;
+    for (CButton* tool : {&m_btnToolView, &m_btnToolBehaviour, &m_btnToolFont, &m_btnToolCustomize,
+                          &m_btnToolVersion, &m_btnToolExit})
+        tool->ShowWindow(toolShow);
+    m_editInfoView.ShowWindow(m_settings.ShowInfo ? SW_SHOW : SW_HIDE);
+    RECT client;
+    GetClientRect(&client);
+    LayoutControls(client.right, client.bottom);
+}
+
+LRESULT CMainDialog::OnSize(WPARAM, LPARAM lParam)
+{
+    if (m_bInitialized)
+        LayoutControls(LOWORD(lParam), HIWORD(lParam));
+    return Default();
+}
+
+LRESULT CMainDialog::OnGetMinMaxInfo(WPARAM, LPARAM lParam)
+{
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    info->ptMinTrackSize.x = kMinTrackWidth;
+    info->ptMinTrackSize.y = kMinTrackHeight;
+    return 0;
+}
+
+void CMainDialog::ToggleView()
+{
+    if (m_nViewMode == kTextPreview) {
+        m_listHistory.SetWindowPos(nullptr, 0, 0, 0, 0, kShowHideFlags | SWP_SHOWWINDOW);
+        m_listHistory.SetFocus();
+        m_editTextPreview.SetWindowPos(nullptr, 0, 0, 0, 0, kShowHideFlags | SWP_HIDEWINDOW);
+        m_editTextPreview.SetWindowText("");
+        ::RedrawWindow(m_listHistory.m_hWnd, nullptr, nullptr, kFrameRedraw);
+        m_nViewMode = kListView;
+        UpdateInfoView();
+    } else {
+        int index = m_listHistory.GetCurSel();
+        HistoryItem* item = m_historyLines.GetItem(index);
+        if (!item)
+            return;
+        m_editTextPreview.SetWindowText(item->text.c_str());
+        m_editTextPreview.SetWindowPos(nullptr, 0, 0, 0, 0, kShowHideFlags | SWP_SHOWWINDOW);
+        m_editTextPreview.SetFocus();
+        m_listHistory.SetWindowPos(nullptr, 0, 0, 0, 0, kShowHideFlags | SWP_HIDEWINDOW);
+        ::RedrawWindow(m_editTextPreview.m_hWnd, nullptr, nullptr, kFrameRedraw);
+        m_nViewMode = kTextPreview;
+        m_strPreviewInfo = FormatItemInfo(index);
+        m_editInfoView.SetWindowText(m_strPreviewInfo.c_str());
+    }
+    UINT icon = m_nViewMode == kTextPreview ? IDI_TOOL_PREVIEW : IDI_TOOL_LIST;
+    m_btnToolView.SetIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(icon)));
+    m_btnToolView.Invalidate();
+}
+
+void CMainDialog::OnToolView()
+{
+    ToggleView();
+}
+
+// The preview keeps describing the entry it shows, whatever the list does.
+void CMainDialog::UpdateInfoView()
+{
+    if (m_nViewMode == kTextPreview) {
+        m_editInfoView.SetWindowText(m_strPreviewInfo.c_str());
+        return;
+    }
+    int index = m_listHistory.GetCurSel();
+    m_editInfoView.SetWindowText(index < 0 ? "" : FormatItemInfo(index).c_str());
+}
+
+std::string CMainDialog::FormatItemInfo(int index) const
+{
+    const HistoryItem* item = m_historyLines.GetItem(index);
+    return item ? ::FormatItemInfo(*item) : std::string();
+}
+
+void CMainDialog::OnSelChangeHistory()
+{
+    UpdateInfoView();
+}

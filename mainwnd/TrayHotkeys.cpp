@@ -1,0 +1,162 @@
+// Reaching the resident program: two global hotkeys, the tray icon, the
+// system menu, and the timer that remembers which window of another program
+// was last in front (where direct paste and the popup send their text).
+#include "core/HotkeyTable.h"
+#include "core/UiTexts.h"
+#include "framework/Menu.h"
+#include "mainwnd/MainDialog.h"
+#include "res/resource.h"
+
+namespace {
+enum TrayAction { kTrayShowMain = 0, kTrayQuickSelect = 1 };
+const int kQuickSelectAtCursor = 2;
+
+// The entries the program adds to its system menu.
+enum SysMenuCommand : UINT {
+    kSysBehaviour = 16,
+    kSysFont = 32,
+    kSysCustomize = 64,
+    kSysVersion = 128,
+    kSysExit = 256,
+};
+
+// Clicking the taskbar, the tray or the desktop must not change the paste target.
+bool IsShellWindow(HWND hwnd)
+{
+    char name[256] = "";
+    if (!::IsWindow(hwnd) || !::GetClassNameA(hwnd, name, sizeof name))
+        return false;
+    return lstrcmpA(name, "Shell_TrayWnd") == 0 || lstrcmpA(name, "Progman") == 0;
+}
+
+// Registers one hotkey from its stored combo indices; returns FALSE when the
+// keys are taken. The stored indices change only when the caller may keep them.
+BOOL RegisterStoredHotKey(HWND window, ATOM id, int modifierIndex, int keyIndex, BOOL atStartUp,
+                          int32_t& storedModifier, int32_t& storedKey)
+{
+    if (modifierIndex == 0) {
+        ::UnregisterHotKey(window, id);
+        storedModifier = 0;
+        storedKey = keyIndex;
+        return TRUE;
+    }
+    UINT modifiers = HotkeyModifiers(modifierIndex);
+    UINT key = HotkeyVirtualKey(keyIndex);
+    if (modifiers && key && ::RegisterHotKey(window, id, modifiers, key)) {
+        storedModifier = modifierIndex;
+        storedKey = keyIndex;
+        return TRUE;
+    }
+    // A hotkey that cannot be had at start-up is dropped for good.
+    if (atStartUp)
+        storedModifier = 0;
+    return FALSE;
+}
+}  // namespace
+
+BOOL CMainDialog::RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp)
+{
+    return RegisterStoredHotKey(m_hWnd, m_nMainHotKeyId, modifierIndex, keyIndex, atStartUp,
+                                m_settings.Main_Mod, m_settings.Main_An);
+}
+
+BOOL CMainDialog::RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp)
+{
+    return RegisterStoredHotKey(m_hWnd, m_nQuickHotKeyId, modifierIndex, keyIndex, atStartUp,
+                                m_settings.Quick_Mod, m_settings.Quick_An);
+}
+
+void CMainDialog::OnHotKey(WPARAM id)
+{
+    if (id != m_nMainHotKeyId) {
+        ShowQuickSelect(m_settings.QShowType);
+        return;
+    }
+    if (IsWindowVisible() && ::GetForegroundWindow() == m_hWnd)
+        ShowWindow(SW_HIDE);
+    else
+        ShowMainWindow();
+}
+
+// --- Tray -----------------------------------------------------------------
+
+LRESULT CMainDialog::OnTrayNotify(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != m_trayIcon.GetId())
+        return 0;
+    if (lParam == WM_LBUTTONDOWN)
+        RunTrayAction(m_settings.TILClick);
+    else if (lParam == WM_RBUTTONDOWN)
+        RunTrayAction(m_settings.TIRClick);
+    return 0;
+}
+
+void CMainDialog::RunTrayAction(int action)
+{
+    if (action == kTrayShowMain) {
+        ShowMainWindow();
+    } else if (action == kTrayQuickSelect) {
+        int showType = m_settings.QShowType;
+        m_settings.QShowType = kQuickSelectAtCursor;
+        ShowQuickSelect(m_settings.QShowType);
+        m_settings.QShowType = showType;
+    } else {
+        ::SetForegroundWindow(m_hWnd);
+        // Not while one of the settings dialogs is open.
+        if (!::IsWindowEnabled(m_hWnd))
+            return;
+        CMenu menu;
+        if (menu.LoadMenu(IDR_POPUPS))
+            m_trayIcon.ShowMenu(menu.GetSubMenu(POPUP_TRAY));
+    }
+}
+
+// --- System menu ----------------------------------------------------------
+
+void CMainDialog::EditSystemMenu()
+{
+    HMENU menu = ::GetSystemMenu(m_hWnd, FALSE);
+    if (!menu)
+        return;
+    ::DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+    ::DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    ::DeleteMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, kSysBehaviour, kSysMenuBehaviour);
+    ::AppendMenuA(menu, MF_STRING, kSysFont, kSysMenuFont);
+    ::AppendMenuA(menu, MF_STRING, kSysCustomize, kSysMenuCustomize);
+    ::AppendMenuA(menu, MF_STRING, kSysVersion, kSysMenuVersion);
+    ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuA(menu, MF_STRING, kSysExit, kSysMenuExit);
+}
+
+LRESULT CMainDialog::OnSysCommand(WPARAM wParam, LPARAM)
+{
+    // The added entries do what the tool buttons and the tray menu do.
+    switch (wParam & 0xFFF0) {
+    case kSysBehaviour: SendMessage(WM_COMMAND, IDC_TOOL_BEHAVIOUR); return 0;
+    case kSysFont: SendMessage(WM_COMMAND, IDC_TOOL_FONT); return 0;
+    case kSysCustomize: SendMessage(WM_COMMAND, IDC_TOOL_CUSTOMIZE); return 0;
+    case kSysVersion: SendMessage(WM_COMMAND, IDC_TOOL_VERSION); return 0;
+    case kSysExit: ExitProgram(); return 0;
+    default: return Default();
+    }
+}
+
+// --- Foreground tracking --------------------------------------------------
+
+LRESULT CMainDialog::OnTimer(WPARAM wParam, LPARAM)
+{
+    if (wParam != TIMER_FOREGROUND)
+        return 0;
+    HWND front = ::GetForegroundWindow();
+    if (!front || IsShellWindow(front))
+        return 0;
+    m_hwndLastForeground = front;
+    if (front == m_hWnd)
+        return 0;
+    // An active dialog or popup of this program is never the paste target.
+    if (front != ::GetActiveWindow())
+        m_hwndPrevForeground = front;
+    return 0;
+}

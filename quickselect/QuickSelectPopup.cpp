@@ -1,0 +1,9 @@
+// The QuickSelect popup.
+#include "mainwnd/MainDialog.h"
+
+// The popup itself is being built; until then its hotkey and tray action
+// only clear the hidden start, as opening it would.
+void CMainDialog::ShowQuickSelect(int)
+{
+    m_bStartHiddenPending = FALSE;
+}
