@@ -1,0 +1,25 @@
+#!/bin/bash
+# A text copied in another program appears at the top of the history with its
+# display line, its source window's title and the capture time.
+source "$(dirname "$0")/lib.sh"
+
+start_quillorn
+
+qd copy 'メモ帳 - 表示' 'こんにちは\r\n世界' >/dev/null
+expect_eq "$(qd list)" "こんにちは(改)世界" "a CR LF shows as the line-break marker"
+expect_eq "$(qd sel)" "0" "the new entry is selected"
+
+# Size in bytes (Shift-JIS), date as years since 1900, English weekday, time
+# without leading zeros, and the title of the window the text came from.
+info=$(qd text 1003)
+year=$(( $(date +%Y) - 1900 )); month=$(date +%-m); day=$(date +%-d); weekday=$(LC_ALL=C date +%a)
+expect_contains "$info" 'サイズ\t： 16 Bytes\r\n' "info: size line"
+expect_contains "$info" "日付\\t： $year/$month/$day $weekday （" "info: date line"
+expect_contains "$info" '）\r\nアプリ\t： メモ帳 - 表示' "info: source title"
+[[ "$info" =~ （([0-9]{1,2}):([0-9]{1,2}):([0-9]{1,2})） ]] || fail "info: time without leading zeros: $info"
+
+qd copy 'Browser' 'tab\there\nlone LF' >/dev/null
+expect_eq "$(qd list | head -1)" 'tab    here\nlone LF' "a tab becomes four spaces, a lone LF stays"
+expect_eq "$(qd list | wc -l)" "2" "both copies are recorded"
+
+finish
