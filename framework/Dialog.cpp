@@ -1,5 +1,7 @@
 #include "framework/Dialog.h"
 
+#include <commctrl.h>
+
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -35,6 +37,12 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)
 
 BOOL CDialog::CreateFromTemplate(HWND parent)
 {
+    // Templates may hold tab, up-down and other common controls.
+    static const bool commonControlsReady = [] {
+        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+        return ::InitCommonControlsEx(&controls) != FALSE;
+    }();
+    (void)commonControlsReady;
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     HookWindowCreate();
     HWND hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), parent, DialogProc, 0);
