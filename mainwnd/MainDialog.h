@@ -62,7 +62,7 @@ public:
     void RunTrayAction(int action);
 
     // --- QuickSelect popup at the place "QShowType" names
-    void ShowQuickSelect(int showType);
+    void ShowQuickSelect();
 
     // --- Exit: leave the chain, release the hotkeys, save, end the dialog
     void ExitProgram();

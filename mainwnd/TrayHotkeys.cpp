@@ -69,7 +69,7 @@ BOOL CMainDialog::RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atSt
 void CMainDialog::OnHotKey(WPARAM id)
 {
     if (id != m_nMainHotKeyId) {
-        ShowQuickSelect(m_settings.QShowType);
+        ShowQuickSelect();
         return;
     }
     if (IsWindowVisible() && ::GetForegroundWindow() == m_hWnd)
@@ -96,9 +96,10 @@ void CMainDialog::RunTrayAction(int action)
     if (action == kTrayShowMain) {
         ShowMainWindow();
     } else if (action == kTrayQuickSelect) {
+        // A tray click always opens the popup at the cursor.
         int showType = m_settings.QShowType;
         m_settings.QShowType = kQuickSelectAtCursor;
-        ShowQuickSelect(m_settings.QShowType);
+        ShowQuickSelect();
         m_settings.QShowType = showType;
     } else {
         ::SetForegroundWindow(m_hWnd);
