@@ -4,7 +4,13 @@
 // In texts, \r \n \t and \\ are escapes both ways, so one entry is one line.
 //
 //   qdriver acp                          ANSI code page of the process
-//   qdriver wait-main [ms]               wait for the main window; prints its handle
+//   qdriver wait-main [ms]               wait for the main window and its first answer to a
+//                                        message (start-up is over); prints its handle
+//   qdriver main-windows                 how many main windows exist
+//   qdriver front                        "main" when the main window is in front, else the
+//                                        title of the foreground window
+//   qdriver topmost                      1 when the main window is always on top
+//   qdriver tray-icon                    1 when the main window's tray icon is there
 //   qdriver title | controls             main window title / child controls
 //   qdriver list | sel | select N        history list lines / selection / select a line
 //   qdriver text ID | visible [ID]       a control's text / visibility (main window without ID)
@@ -18,6 +24,12 @@
 //   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
 //   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
 //   qdriver key [ctrl+][shift+][alt+][win+]VK   keystroke to the foreground window
+//   qdriver hotkey-taken COMBO           "taken" when another program holds the hotkey, else "free"
+//   qdriver hold-hotkey COMBO MS         hold the hotkey for MS milliseconds ("held" or "taken")
+//   qdriver dblclick N                   double-click line N of the history list with the mouse
+//   qdriver wait-menu [ms]               wait until a popup menu is open
+//   qdriver menu-choose TEXT             choose the item TEXT in the open popup menu with the
+//                                        keyboard; its place is read from the program's menus
 //   qdriver focus-main                   make the main window the foreground window
 //   qdriver paste-target TITLE MS        host an edit control in front for MS milliseconds,
 //                                        then print what landed in it
@@ -360,9 +372,16 @@ void SendKey(WORD vk, bool up)
     SendInput(1, &in, sizeof in);
 }
 
-int CmdKey(const std::string& combo)
+// "ctrl+alt+1": the modifier keys, their hotkey flags and the key itself.
+struct KeyCombo {
+    std::vector<WORD> modifierKeys;
+    UINT hotkeyModifiers = 0;
+    WORD vk = 0;
+};
+
+KeyCombo ParseCombo(const std::string& combo)
 {
-    std::vector<WORD> mods;
+    KeyCombo k;
     std::string rest = combo;
     for (;;) {
         size_t plus = rest.find('+');
@@ -370,14 +389,176 @@ int CmdKey(const std::string& combo)
             break;
         std::string m = rest.substr(0, plus);
         rest = rest.substr(plus + 1);
-        mods.push_back(m == "ctrl" ? VK_CONTROL : m == "shift" ? VK_SHIFT : m == "alt" ? VK_MENU : VK_LWIN);
+        if (m == "ctrl") { k.modifierKeys.push_back(VK_CONTROL); k.hotkeyModifiers |= MOD_CONTROL; }
+        else if (m == "shift") { k.modifierKeys.push_back(VK_SHIFT); k.hotkeyModifiers |= MOD_SHIFT; }
+        else if (m == "alt") { k.modifierKeys.push_back(VK_MENU); k.hotkeyModifiers |= MOD_ALT; }
+        else { k.modifierKeys.push_back(VK_LWIN); k.hotkeyModifiers |= MOD_WIN; }
     }
-    for (WORD m : mods) SendKey(m, false);
-    WORD vk = KeyCode(rest);
-    SendKey(vk, false);
-    SendKey(vk, true);
-    for (auto it = mods.rbegin(); it != mods.rend(); ++it) SendKey(*it, true);
+    k.vk = KeyCode(rest);
+    return k;
+}
+
+int CmdKey(const std::string& combo)
+{
+    KeyCombo k = ParseCombo(combo);
+    for (WORD m : k.modifierKeys) SendKey(m, false);
+    SendKey(k.vk, false);
+    SendKey(k.vk, true);
+    for (auto it = k.modifierKeys.rbegin(); it != k.modifierKeys.rend(); ++it) SendKey(*it, true);
     Pump(200);
+    return 0;
+}
+
+const int kProbeHotkeyId = 0x5151;
+
+int CmdHotkeyTaken(const std::string& combo)
+{
+    KeyCombo k = ParseCombo(combo);
+    bool free = RegisterHotKey(nullptr, kProbeHotkeyId, k.hotkeyModifiers, k.vk) != 0;
+    if (free)
+        UnregisterHotKey(nullptr, kProbeHotkeyId);
+    printf("%s\n", free ? "free" : "taken");
+    return 0;
+}
+
+int CmdHoldHotkey(const std::string& combo, DWORD ms)
+{
+    KeyCombo k = ParseCombo(combo);
+    bool held = RegisterHotKey(nullptr, kProbeHotkeyId, k.hotkeyModifiers, k.vk) != 0;
+    printf("%s\n", held ? "held" : "taken");
+    fflush(stdout);
+    Pump(ms);
+    if (held)
+        UnregisterHotKey(nullptr, kProbeHotkeyId);
+    return 0;
+}
+
+// --- mouse and menus ------------------------------------------------------
+
+void SendMouseButton(DWORD flags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+
+int CmdDoubleClick(int line)
+{
+    HWND main = RequireMain();
+    HWND list = Control(kHistoryList);
+    SetForegroundWindow(main);
+    WaitFor(2000, [&] { return GetForegroundWindow() == main; });
+    LRESULT height = SendMessageA(list, LB_GETITEMHEIGHT, 0, 0);
+    LRESULT top = SendMessageA(list, LB_GETTOPINDEX, 0, 0);
+    if (height == LB_ERR || top == LB_ERR || line < top)
+        Fail("the line is not in view");
+    POINT at = {16, (LONG)((line - top) * height + height / 2)};
+    ClientToScreen(list, &at);
+    SetCursorPos(at.x, at.y);
+    Pump(50);
+    for (int click = 0; click < 2; ++click) {
+        SendMouseButton(MOUSEEVENTF_LEFTDOWN);
+        SendMouseButton(MOUSEEVENTF_LEFTUP);
+    }
+    Pump(200);
+    return 0;
+}
+
+const char kPopupMenuClass[] = "#32768";
+const int kProgramMenus = 136;   // the program's menu resource with its popups
+
+bool MenuOpen()
+{
+    HWND menu = FindWindowA(kPopupMenuClass, nullptr);
+    return menu && IsWindowVisible(menu);
+}
+
+std::string MainExecutable()
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(RequireMain(), &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    char path[MAX_PATH] = "";
+    DWORD size = sizeof path;
+    if (!process || !QueryFullProcessImageNameA(process, 0, path, &size))
+        Fail("cannot find the program's executable");
+    CloseHandle(process);
+    return path;
+}
+
+// How many Down presses from an open menu with nothing selected reach the
+// item TEXT: menus of another process cannot be read here, so the place is
+// taken from the same menu resource the program loads.
+int MenuPresses(const std::string& text)
+{
+    HMODULE module = LoadLibraryExA(MainExecutable().c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMENU menus = module ? LoadMenuA(module, MAKEINTRESOURCEA(kProgramMenus)) : nullptr;
+    if (!menus)
+        Fail("cannot load the program's menus");
+    int presses = -1;
+    for (int p = 0; presses < 0 && p < GetMenuItemCount(menus); ++p) {
+        HMENU popup = GetSubMenu(menus, p);
+        int selectable = 0;
+        for (int i = 0; i < GetMenuItemCount(popup); ++i) {
+            if (GetMenuState(popup, i, MF_BYPOSITION) & MF_SEPARATOR)
+                continue;
+            ++selectable;
+            char item[256] = "";
+            GetMenuStringA(popup, i, item, sizeof item, MF_BYPOSITION);
+            if (text == item) {
+                presses = selectable;
+                break;
+            }
+        }
+    }
+    DestroyMenu(menus);
+    FreeLibrary(module);
+    if (presses < 0)
+        Fail("no menu item with this text");
+    return presses;
+}
+
+int CmdMenuChoose(const std::string& text)
+{
+    int presses = MenuPresses(AnsiArg(text));
+    if (!WaitFor(kDefaultWaitMs, MenuOpen))
+        Fail("no popup menu is open");
+    for (int i = 0; i < presses; ++i) {
+        SendKey(VK_DOWN, false);
+        SendKey(VK_DOWN, true);
+        Pump(30);
+    }
+    SendKey(VK_RETURN, false);
+    SendKey(VK_RETURN, true);
+    return WaitFor(kDefaultWaitMs, [] { return !MenuOpen(); }) ? 0 : 1;
+}
+
+int CountMainWindows()
+{
+    int count = 0;
+    EnumWindows([](HWND hwnd, LPARAM counter) -> BOOL {
+        char cls[64] = "", title[64] = "";
+        GetClassNameA(hwnd, cls, sizeof cls);
+        GetWindowTextA(hwnd, title, sizeof title);
+        if (!strcmp(cls, kDialogClass) && !strcmp(title, kMainTitle))
+            ++*(int*)counter;
+        return TRUE;
+    }, (LPARAM)&count);
+    return count;
+}
+
+const UINT kTrayIconId = 777;
+
+int CmdTrayIcon()
+{
+    // Changing nothing succeeds only for an icon that is there.
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = RequireMain();
+    data.uID = kTrayIconId;
+    printf("%d\n", Shell_NotifyIconA(NIM_MODIFY, &data) ? 1 : 0);
     return 0;
 }
 
@@ -467,8 +648,14 @@ int Run(const std::vector<std::string>& a)
 
     if (cmd == "acp") { printf("%u\n", GetACP()); return 0; }
     if (cmd == "wait-main") {
-        if (!WaitFor(WaitArg(a, 2), [] { return FindMain() != nullptr; }))
+        DWORD ms = WaitArg(a, 2);
+        if (!WaitFor(ms, [] { return FindMain() != nullptr; }))
             Fail("the main window did not appear");
+        // The window exists from the start of its initialisation; it answers
+        // once the initialisation is over.
+        DWORD_PTR ignored;
+        if (!SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored))
+            Fail("the main window does not answer");
         printf("%p\n", (void*)FindMain());
         return 0;
     }
@@ -513,6 +700,23 @@ int Run(const std::vector<std::string>& a)
         return WaitFor(2000, [&] { return GetForegroundWindow() == main; }) ? 0 : 1;
     }
     if (cmd == "key") return CmdKey(arg(2));
+    if (cmd == "hotkey-taken") return CmdHotkeyTaken(arg(2));
+    if (cmd == "hold-hotkey") return CmdHoldHotkey(arg(2), (DWORD)Number(arg(3)));
+    if (cmd == "dblclick") return CmdDoubleClick((int)Number(arg(2)));
+    if (cmd == "wait-menu") return WaitFor(WaitArg(a, 2), MenuOpen) ? 0 : 1;
+    if (cmd == "menu-choose") return CmdMenuChoose(arg(2));
+    if (cmd == "main-windows") { printf("%d\n", CountMainWindows()); return 0; }
+    if (cmd == "front") {
+        HWND front = GetForegroundWindow();
+        if (front && front == FindMain()) printf("main\n");
+        else PrintAnsi(front ? WindowText(front) : std::string());
+        return 0;
+    }
+    if (cmd == "topmost") {
+        printf("%d\n", (GetWindowLongA(RequireMain(), GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == "tray-icon") return CmdTrayIcon();
     if (cmd == "paste-target") return CmdPasteTarget(a);
     if (cmd == "screenshot") return CmdScreenshot(arg(2));
     Fail("unknown command");

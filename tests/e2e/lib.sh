@@ -16,9 +16,28 @@ QUILLORN_PID=
 FAILURES=0
 
 # --- driving ---------------------------------------------------------------
+#
+# Keys injected by `qd key` (SendInput) reach Wine's global hotkeys and open
+# menus directly, without X focus: `qd key ctrl+alt+1` presses a hotkey. Popup
+# menus of the program cannot be read from another process under Wine, so
+# `qd menu-choose TEXT` finds the item's place in the program's own menu
+# resource and walks the open menu there with Down and Enter, as a user would.
 
 # qdriver with UTF-8 in and out; CRs of Windows line ends are dropped.
 qd() { wine "$QDRIVER" "$@" </dev/null 2>>"$WORK/driver.log" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+# A command of the main window, sent: its effect is there when this returns.
+run_command() { qd send 0x111 "$1" 0 >/dev/null; }
+
+# Copies that must leave no entry: each is followed by a copy that must be
+# recorded. The program handles clipboard notices in order, so once the
+# marker shows, the copy before it has been handled too.
+MARKERS=0
+copy_then_marker() {
+  qd copy "$@" --no-wait >/dev/null
+  MARKERS=$((MARKERS + 1))
+  qd copy 'Marker' "marker $MARKERS" >/dev/null || fail "the marker copy after '$2' was not recorded"
+}
 
 # The registry key cleared, then filled from "Section/Value=dword:N" or
 # "Section/Value=text" arguments.
@@ -97,6 +116,63 @@ reg_value() {
   esac
 }
 
+registry_key_exists() { wine reg query "$REG_KEY" </dev/null >/dev/null 2>&1; }
+
+# Every value under the program's key, one "Section/Value=dword:N" or
+# "Section/Value=text" line each (the preset syntax), sorted.
+registry_dump() {
+  local line section= name type value
+  wine reg query "$REG_KEY" /s </dev/null 2>/dev/null | iconv -f CP932 -t UTF-8 | tr -d '\r' |
+    while IFS= read -r line; do
+      case "$line" in
+        HKEY_*) section=${line##*\\} ;;
+        *' REG_DWORD '*) read -r name type value <<<"$line"; echo "$section/$name=dword:$((value))" ;;
+        *' REG_SZ '*) read -r name type value <<<"$line"; echo "$section/$name=$value" ;;
+      esac
+    done | LC_ALL=C sort
+}
+
+# --- the history file ------------------------------------------------------
+
+HISTORY_FILE=$WORK/Quillorn.his
+
+# Little-endian unsigned 32-bit integers, as raw bytes.
+le32() {
+  local n
+  for n in "$@"; do
+    n=$(( n & 0xFFFFFFFF ))
+    printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $((n & 255)) $((n >> 8 & 255)) $((n >> 16 & 255)) $((n >> 24 & 255)))"
+  done
+}
+
+sjis() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
+sjis_length() { sjis "$1" | wc -c; }
+
+# The bytes of a history file holding the given entries, newest first:
+#   history_bytes TIME TEXT SOURCE [TIME TEXT SOURCE]...
+# Texts and sources are given in UTF-8 and stored in Shift-JIS.
+history_bytes() {
+  local count=$(( $# / 3 )) longest=0 length
+  local args=("$@") i
+  for (( i = 1; i < $#; i += 3 )); do
+    for length in $(sjis_length "${args[i]}") $(sjis_length "${args[i + 1]}"); do
+      (( length > longest )) && longest=$length
+    done
+  done
+  le32 0xF1F2F3F4 "$count" 0
+  for (( i = 0; i < $#; i += 3 )); do
+    le32 0x1F2F3F4F "${args[i]}" "$(sjis_length "${args[i + 1]}")" "$(sjis_length "${args[i + 2]}")"
+    sjis "${args[i + 1]}"
+    sjis "${args[i + 2]}"
+  done
+  le32 0x1234FFFF "$longest"
+}
+
+# Overwrites 4 bytes of a file at OFFSET with a little-endian integer.
+patch_le32() { # file offset value
+  le32 "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc status=none
+}
+
 # --- checking --------------------------------------------------------------
 
 fail() {
@@ -115,6 +191,25 @@ expect_contains() { # haystack needle what
     *"$2"*) ;;
     *) fail "$3"$'\n'"    expected to contain: $2"$'\n'"    actual: $1" ;;
   esac
+}
+
+expect_same_bytes() { # actual-file expected-file what
+  if ! cmp -s "$1" "$2"; then
+    fail "$3"$'\n'"    expected bytes:"$'\n'"$(xxd "$2" 2>&1 | sed 's/^/      /')"$'\n'"    actual bytes:"$'\n'"$(xxd "$1" 2>&1 | sed 's/^/      /')"
+  fi
+}
+
+# Asks again for up to five seconds until COMMAND prints EXPECTED: for effects
+# of input, which the program handles in its own time.
+expect_eventually() { # expected what command...
+  local expected=$1 what=$2 actual
+  shift 2
+  for _ in $(seq 20); do
+    actual=$("$@")
+    [ "$actual" = "$expected" ] && return 0
+    sleep 0.1
+  done
+  expect_eq "$actual" "$expected" "$what"
 }
 
 # A screenshot of the virtual desktop as PNG; prints the path.
