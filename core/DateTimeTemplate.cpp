@@ -80,15 +80,19 @@ void DateTimeTemplate::ExpandTemplate(const std::string& tmpl, std::string& out)
     size_t size = tmpl.size();
     size_t pos = 0;
     while (pos < size) {
-        char c = tmpl[pos];
+        size_t mark = tmpl.find(kCodeMark, pos);
+        if (mark == std::string::npos) {
+            out.append(tmpl, pos, std::string::npos);
+            return;
+        }
+        out.append(tmpl, pos, mark - pos);
+        pos = mark;
         size_t remaining = size - pos;
-        if (c != kCodeMark) {
-            out += c;
-            ++pos;
-        } else if (remaining == 1) {
+        if (remaining == 1) {
             out += kCodeMark;
             return;
-        } else if (tmpl[pos + 1] == kCodeMark) {
+        }
+        if (tmpl[pos + 1] == kCodeMark) {
             out += kCodeMark;
             pos += 2;
         } else if (remaining == 2) {

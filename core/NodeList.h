@@ -1,9 +1,10 @@
-// Owning list of heap records kept in the order they were made. Both lists of a
+// Owning list of records kept in the order they were made. Both lists of a
 // QuickSelect menu are of this kind: the popup looks a chosen entry up by its
-// position, so lookup by index must be cheap even for long phrase files.
+// position, so lookup by index must be cheap even for long phrase files, and a
+// record never moves once made, so references to it stay valid while the list grows.
 #pragma once
-#include <memory>
-#include <vector>
+#include <deque>
+#include <utility>
 
 template <class T>
 class CNodeList {
@@ -13,30 +14,34 @@ public:
     CNodeList& operator=(const CNodeList&) = delete;
     ~CNodeList() { RemoveAll(); }
 
-    T& AddTail(std::unique_ptr<T> data)
+    // Makes the record in place at the end. If making it throws, the list is unchanged.
+    template <class... Args>
+    T& AddTail(Args&&... args)
     {
-        m_nodes.push_back(std::move(data));
-        return *m_nodes.back();
+        return m_nodes.emplace_back(std::forward<Args>(args)...);
     }
 
     // Deletes the records first to last, the order in which they were made.
     void RemoveAll()
     {
-        for (auto& node : m_nodes)
-            node.reset();
-        m_nodes.clear();
+        while (!m_nodes.empty())
+            m_nodes.pop_front();
     }
 
     // The record at a zero-based position, or null outside the list.
-    T* FindIndex(int index) const
+    T* FindIndex(int index)
     {
-        if (index < 0 || static_cast<size_t>(index) >= m_nodes.size())
-            return nullptr;
-        return m_nodes[static_cast<size_t>(index)].get();
+        return IsIndex(index) ? &m_nodes[static_cast<size_t>(index)] : nullptr;
+    }
+    const T* FindIndex(int index) const
+    {
+        return IsIndex(index) ? &m_nodes[static_cast<size_t>(index)] : nullptr;
     }
 
     int GetCount() const { return static_cast<int>(m_nodes.size()); }
 
 private:
-    std::vector<std::unique_ptr<T>> m_nodes;
+    bool IsIndex(int index) const { return index >= 0 && static_cast<size_t>(index) < m_nodes.size(); }
+
+    std::deque<T> m_nodes;
 };

@@ -134,7 +134,8 @@ PhraseLine ClassifyPhraseLine(const std::string& rawLine)
     }
 }
 
-std::string CutLabel(const std::string& label)
+void CutLabel(std::string& label)
 {
-    return label.size() > kMaxLabelBytes ? label.substr(0, kMaxLabelBytes) : label;
+    if (label.size() > kMaxLabelBytes)
+        label.resize(kMaxLabelBytes);
 }

@@ -29,4 +29,4 @@ const size_t kMaxLabelBytes = 26;
 
 // Cuts by bytes, even inside a double-byte character, so a label's width is
 // bounded whatever the file holds.
-std::string CutLabel(const std::string& label);
+void CutLabel(std::string& label);

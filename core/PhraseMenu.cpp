@@ -1,7 +1,6 @@
 #include "core/PhraseMenu.h"
 
 #include <algorithm>
-#include <memory>
 #include <vector>
 
 #include "core/HistoryItem.h"
@@ -84,7 +83,7 @@ int32_t CQuickSelectMenu::LookUpChoice(int nCommandId, std::string& text) const
 
 CBuiltMenu& CQuickSelectMenu::CreateMenu()
 {
-    return m_menus.AddTail(std::make_unique<CBuiltMenu>(m_builder));
+    return m_menus.AddTail(m_builder);
 }
 
 // Submenus are tracked on an explicit stack rather than by recursion, so the
@@ -122,12 +121,13 @@ void CQuickSelectMenu::ParseLevel(TextLineReader& reader, CBuiltMenu& root)
                 break;
             }
             CBuiltMenu& submenu = CreateMenu();
-            menu.AppendSubmenu(submenu, CutLabel(line.label));
+            CutLabel(line.label);
+            menu.AppendSubmenu(submenu, line.label);
             openMenus.push_back(&submenu);
             break;
         }
         case PhraseLineKind::Phrase:
-            AddEntry(menu, line.label, QS_TEXT, std::move(line.text));
+            AddEntry(menu, std::move(line.label), QS_TEXT, std::move(line.text));
             break;
         default:
             AddDirective(line, menu);
@@ -136,7 +136,7 @@ void CQuickSelectMenu::ParseLevel(TextLineReader& reader, CBuiltMenu& root)
     }
 }
 
-void CQuickSelectMenu::AddDirective(const PhraseLine& line, CBuiltMenu& menu)
+void CQuickSelectMenu::AddDirective(PhraseLine& line, CBuiltMenu& menu)
 {
     switch (line.kind) {
     case PhraseLineKind::History:
@@ -144,12 +144,14 @@ void CQuickSelectMenu::AddDirective(const PhraseLine& line, CBuiltMenu& menu)
         break;
     case PhraseLineKind::DateStamp: {
         std::string stamp = m_timeSnapshot.ExpandTemplate(line.text);
-        const std::string& label = line.label.empty() ? stamp : line.label;
-        AddEntry(menu, label, QS_TEXT, stamp);
+        std::string label = line.label.empty() ? stamp : std::move(line.label);
+        AddEntry(menu, std::move(label), QS_TEXT, std::move(stamp));
         break;
     }
     case PhraseLineKind::FileContents:
-        AddEntry(menu, line.label.empty() ? line.text : line.label, QS_FILE, line.text);
+        if (line.label.empty())
+            line.label = line.text;
+        AddEntry(menu, std::move(line.label), QS_FILE, std::move(line.text));
         break;
     case PhraseLineKind::EditEntry:
         AddEntry(menu, kEditEntryLabel, QS_EDIT, std::string());
@@ -181,15 +183,15 @@ std::string CQuickSelectMenu::HistoryLabel(int index) const
     return m_history.makeDisplayText ? m_history.makeDisplayText(*item) : item->text;
 }
 
-void CQuickSelectMenu::AddEntry(CBuiltMenu& menu, const std::string& label, int32_t code,
+void CQuickSelectMenu::AddEntry(CBuiltMenu& menu, std::string label, int32_t code,
                                 std::string text)
 {
     if (m_nNextId > kMaxCommandId)
         return;
-    auto item = std::make_unique<QuickSelectItem>();
-    item->Code = code;
-    item->Text = std::move(text);
-    m_items.AddTail(std::move(item));
-    menu.AppendItem(CutLabel(label), kMenuItemEnabled, m_nNextId);
+    QuickSelectItem& item = m_items.AddTail();
+    item.Code = code;
+    item.Text = std::move(text);
+    CutLabel(label);
+    menu.AppendItem(label, kMenuItemEnabled, m_nNextId);
     ++m_nNextId;
 }

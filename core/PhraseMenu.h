@@ -63,10 +63,10 @@ private:
     void RemoveAll();
     CBuiltMenu& CreateMenu();
     void ParseLevel(TextLineReader& reader, CBuiltMenu& root);
-    void AddDirective(const PhraseLine& line, CBuiltMenu& menu);
+    void AddDirective(PhraseLine& line, CBuiltMenu& menu);
     void AddHistory(CBuiltMenu& menu);
     std::string HistoryLabel(int index) const;
-    void AddEntry(CBuiltMenu& menu, const std::string& label, int32_t code, std::string text);
+    void AddEntry(CBuiltMenu& menu, std::string label, int32_t code, std::string text);
 
     IMenuBuilder& m_builder;
     QuickSelectHistory m_history;

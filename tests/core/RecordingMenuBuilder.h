@@ -6,6 +6,7 @@
 #pragma once
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/MenuBuilder.h"
@@ -31,6 +32,7 @@ public:
         if (Refuse())
             return nullptr;
         m_menus.push_back(std::make_unique<Menu>());
+        m_known.insert(m_menus.back().get());
         return m_menus.back().get();
     }
 
@@ -101,7 +103,15 @@ public:
         return out;
     }
 
-    static const Menu* AsMenu(MenuHandle handle) { return static_cast<const Menu*>(handle); }
+    // The ids of all items, submenu contents in place, as a user would meet
+    // them reading the menus from top to bottom.
+    std::vector<int> ItemIdsInOrder(MenuHandle handle) const
+    {
+        std::vector<int> ids;
+        if (const Menu* menu = Find(handle))
+            CollectIds(*menu, ids);
+        return ids;
+    }
 
 private:
     bool Refuse()
@@ -112,11 +122,7 @@ private:
 
     Menu* Find(MenuHandle handle) const
     {
-        for (const auto& menu : m_menus) {
-            if (menu.get() == handle)
-                return menu.get();
-        }
-        return nullptr;
+        return m_known.count(handle) ? static_cast<Menu*>(handle) : nullptr;
     }
 
     bool Append(MenuHandle handle, const Entry& entry)
@@ -138,6 +144,16 @@ private:
         for (Entry& entry : menu.entries) {
             if (entry.submenu)
                 DestroyTree(*entry.submenu);
+        }
+    }
+
+    static void CollectIds(const Menu& menu, std::vector<int>& ids)
+    {
+        for (const Entry& entry : menu.entries) {
+            if (entry.kind == Entry::Kind::Item)
+                ids.push_back(entry.id);
+            else if (entry.submenu)
+                CollectIds(*entry.submenu, ids);
         }
     }
 
@@ -163,6 +179,7 @@ private:
     }
 
     std::vector<std::unique_ptr<Menu>> m_menus;
+    std::unordered_set<MenuHandle> m_known;
     int m_nCalls = 0;
     int m_nRefuseFrom = 0;
     int m_nMisuses = 0;
