@@ -1,0 +1,301 @@
+#include "core/AppSettings.h"
+#include "core/HistoryFileFormat.h"
+#include "core/HistoryModel.h"
+#include "core/StringByteWriter.h"
+#include "storage/HistoryFile.h"
+#include "storage/ModulePath.h"
+#include "storage/RawFile.h"
+#include "storage/SafeFileWrite.h"
+#include "tests/core/FakeHistoryList.h"
+#include "tests/core/RecordingHistoryEffects.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Each test works in a fresh directory of its own under the temp directory.
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        m_dir = std::string(temp) + "quillorn_test_" + std::to_string(GetCurrentProcessId()) + "_" +
+                std::to_string(GetTickCount()) + "_" + std::to_string(++s_counter) + "\\";
+        ASSERT_TRUE(CreateDirectoryA(m_dir.c_str(), nullptr));
+    }
+    void TearDown() override
+    {
+        for (const std::string& name : Listing())
+            if (!DeleteFileA((m_dir + name).c_str()))
+                RemoveDirectoryA((m_dir + name).c_str());
+        RemoveDirectoryA(m_dir.c_str());
+    }
+
+    std::string PathOf(const std::string& name) const { return m_dir + name; }
+
+    std::vector<std::string> Listing() const
+    {
+        std::vector<std::string> names;
+        WIN32_FIND_DATAA found;
+        HANDLE search = FindFirstFileA((m_dir + "*").c_str(), &found);
+        if (search == INVALID_HANDLE_VALUE)
+            return names;
+        do {
+            std::string name = found.cFileName;
+            if (name != "." && name != "..")
+                names.push_back(name);
+        } while (FindNextFileA(search, &found));
+        FindClose(search);
+        return names;
+    }
+
+    static void WriteBytes(const std::string& path, const std::string& bytes)
+    {
+        CRawFile file;
+        ASSERT_TRUE(file.Open(path.c_str(), CRawFile::modeWrite));
+        file.Write(bytes.data(), static_cast<DWORD>(bytes.size()));
+    }
+    static std::string ReadBytes(const std::string& path)
+    {
+        CRawFile file;
+        if (!file.Open(path.c_str(), CRawFile::modeRead))
+            return "<missing>";
+        std::string bytes(static_cast<size_t>(file.GetSize()), '\0');
+        if (!bytes.empty())
+            file.Read(&bytes[0], static_cast<DWORD>(bytes.size()));
+        return bytes;
+    }
+
+private:
+    std::string m_dir;
+    static int s_counter;
+};
+int FileTest::s_counter = 0;
+
+using RawFileTest = FileTest;
+
+TEST_F(RawFileTest, OnlyTheFourModesOpenAnything)
+{
+    CRawFile file;
+    for (int mode : {0, 3, 5, 16, -1})
+        EXPECT_FALSE(file.Open(PathOf("new.bin").c_str(), mode)) << mode;
+    EXPECT_TRUE(Listing().empty());
+    EXPECT_FALSE(file.Close());
+
+    EXPECT_FALSE(file.Open(PathOf("new.bin").c_str(), CRawFile::modeRead));
+    EXPECT_FALSE(file.Open(PathOf("new.bin").c_str(), CRawFile::modeReadWrite));
+    EXPECT_TRUE(Listing().empty());
+
+    EXPECT_TRUE(file.Open(PathOf("new.bin").c_str(), CRawFile::modeReadWriteAlways));
+    EXPECT_STREQ(file.GetPath(), PathOf("new.bin").c_str());
+    EXPECT_TRUE(file.Close());
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(file.Open(PathOf("new.bin").c_str(), CRawFile::modeReadWrite));
+}
+
+TEST_F(RawFileTest, ShortReadThrowsAndWriteModeTruncates)
+{
+    WriteBytes(PathOf("data.bin"), "0123456789");
+    CRawFile file;
+    ASSERT_TRUE(file.Open(PathOf("data.bin").c_str(), CRawFile::modeRead));
+    EXPECT_EQ(file.GetSize(), 10u);
+    char buffer[16];
+    file.Read(buffer, 4);
+    EXPECT_EQ(std::string(buffer, 4), "0123");
+    EXPECT_THROW(file.Read(buffer, 7), EzFileException);
+    // Writing to a file opened for reading falls short too.
+    EXPECT_THROW(file.Write("x", 1), EzFileException);
+    file.Close();
+
+    WriteBytes(PathOf("data.bin"), "ab");
+    EXPECT_EQ(ReadBytes(PathOf("data.bin")), "ab");
+}
+
+TEST_F(RawFileTest, FilesAreOpenedExclusively)
+{
+    WriteBytes(PathOf("data.bin"), "x");
+    CRawFile first;
+    ASSERT_TRUE(first.Open(PathOf("data.bin").c_str(), CRawFile::modeRead));
+    CRawFile second;
+    EXPECT_FALSE(second.Open(PathOf("data.bin").c_str(), CRawFile::modeRead));
+    first.Close();
+    EXPECT_TRUE(second.Open(PathOf("data.bin").c_str(), CRawFile::modeRead));
+}
+
+TEST_F(RawFileTest, MappedFileShowsItsBytesAndFailsCleanly)
+{
+    WriteBytes(PathOf("phrases.txt"), "mapped text");
+    CRawFile file;
+    ASSERT_TRUE(file.OpenMapped(PathOf("phrases.txt").c_str()));
+    ASSERT_NE(file.GetView(), nullptr);
+    EXPECT_EQ(std::string(static_cast<const char*>(file.GetView()), 11), "mapped text");
+    EXPECT_TRUE(file.CloseMapped());
+    EXPECT_EQ(file.GetView(), nullptr);
+    EXPECT_FALSE(file.CloseMapped());
+
+    // An empty file cannot be mapped, and nothing of it stays open.
+    WriteBytes(PathOf("empty.txt"), "");
+    EXPECT_FALSE(file.OpenMapped(PathOf("empty.txt").c_str()));
+    EXPECT_FALSE(file.OpenMapped(PathOf("missing.txt").c_str()));
+    EXPECT_FALSE(file.Close());
+    EXPECT_TRUE(DeleteFileA(PathOf("empty.txt").c_str()));
+}
+
+TEST(ModulePath, DataFilesLiveBesideTheExecutable)
+{
+    char moduleName[MAX_PATH];
+    DWORD length = GetModuleFileNameA(nullptr, moduleName, sizeof moduleName);
+    ASSERT_GT(length, 0u);
+    std::string executable(moduleName, length);
+    std::string directory = executable.substr(0, executable.find_last_of('\\') + 1);
+
+    char found[kModulePathSize];
+    GetModuleDirectory(found);
+    EXPECT_EQ(found, directory);
+    EXPECT_EQ(MakeModulePath("Quillorn.his"), directory + "Quillorn.his");
+    EXPECT_EQ(HistoryFilePath(), directory + "Quillorn.his");
+}
+
+class HistoryFileTest : public FileTest {
+protected:
+    void Add(HistoryModel& model, const std::string& text, const std::string& source, int32_t time)
+    {
+        auto item = std::make_unique<HistoryItem>();
+        item->text = text;
+        item->source = source;
+        item->time = time;
+        model.AppendLoaded(std::move(item));
+    }
+    std::string Encoded(const IHistoryList& from)
+    {
+        StringByteWriter out;
+        WriteHistoryRecords(out, from);
+        return out.Bytes();
+    }
+
+    AppSettings settings;
+    RecordingHistoryEffects effects;
+    FakeHistoryList list;
+    HistoryModel history{list, settings, effects};
+    FakeHistoryList readList;
+    HistoryModel readHistory{readList, settings, effects};
+};
+
+TEST_F(HistoryFileTest, EmptyHistoryWritesA20ByteFile)
+{
+    ASSERT_TRUE(WriteHistoryFile(list, PathOf("Quillorn.his")));
+    EXPECT_EQ(ReadBytes(PathOf("Quillorn.his")).size(), 20u);
+    EXPECT_TRUE(ReadHistoryFile(readHistory, PathOf("Quillorn.his")));
+    EXPECT_EQ(readList.GetCount(), 0);
+}
+
+TEST_F(HistoryFileTest, WrittenFileReadsBackTheSameEntries)
+{
+    Add(history, "日本語\r\n\tテキスト", "メモ帳", 900493503);
+    Add(history, std::string(300000, 'x'), "big", 12);
+    Add(history, "", "?", 1);
+    const std::string path = PathOf("Quillorn.his");
+    ASSERT_TRUE(WriteHistoryFile(list, path));
+    EXPECT_EQ(ReadBytes(path), Encoded(list));
+    EXPECT_EQ(list.GetCount(), 3);   // writing does not consume the entries
+
+    ASSERT_TRUE(ReadHistoryFile(readHistory, path));
+    EXPECT_EQ(readList.Texts(), list.Texts());
+    EXPECT_EQ(readList.GetItem(0)->source, "メモ帳");
+    EXPECT_EQ(readList.GetItem(1)->time, 12);
+    EXPECT_EQ(readHistory.TotalBytes(), history.TotalBytes());
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+}
+
+TEST_F(HistoryFileTest, NewFileReplacesTheOldOneAndLeavesNothingElse)
+{
+    const std::string path = PathOf("Quillorn.his");
+    Add(history, "old entry", "?", 1);
+    ASSERT_TRUE(WriteHistoryFile(list, path));
+    history.FreeAll();
+    Add(history, "new entry", "?", 2);
+    ASSERT_TRUE(WriteHistoryFile(list, path));
+
+    EXPECT_EQ(ReadBytes(path), Encoded(list));
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+}
+
+TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
+{
+    const std::string path = PathOf("Quillorn.his");
+    Add(history, "precious", "?", 1);
+    ASSERT_TRUE(WriteHistoryFile(list, path));
+    const std::string old = ReadBytes(path);
+    history.FreeAll();
+    Add(history, "replacement", "?", 2);
+
+    // Writing fails half-way (a full disk, say).
+    EXPECT_FALSE(WriteFileSafely(path, [](IByteWriter& out) {
+        out.Write("partial", 7);
+        return false;
+    }));
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+
+    // The temporary file cannot be made.
+    ASSERT_TRUE(CreateDirectoryA((path + kTemporaryFileSuffix).c_str(), nullptr));
+    EXPECT_FALSE(WriteHistoryFile(list, path));
+    EXPECT_EQ(ReadBytes(path), old);
+    ASSERT_TRUE(RemoveDirectoryA((path + kTemporaryFileSuffix).c_str()));
+
+    // The old file is held open by someone else and cannot be replaced.
+    {
+        CRawFile holder;
+        ASSERT_TRUE(holder.Open(path.c_str(), CRawFile::modeRead));
+        EXPECT_FALSE(WriteHistoryFile(list, path));
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+
+    // And when nothing is in the way, the write goes through.
+    EXPECT_TRUE(WriteHistoryFile(list, path));
+    EXPECT_EQ(ReadBytes(path), Encoded(list));
+}
+
+TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
+{
+    const std::string path = PathOf("Quillorn.his");
+    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
+    EXPECT_EQ(readList.GetCount(), 0);
+
+    Add(history, "first", "?", 1);
+    Add(history, "second", "?", 2);
+    const std::string good = Encoded(list);
+
+    // The last entry cut short, the trailer kept.
+    WriteBytes(path, good.substr(0, good.size() - 10) + good.substr(good.size() - 8));
+    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
+    EXPECT_EQ(readList.GetCount(), 0);
+    EXPECT_EQ(readHistory.TotalBytes(), 0);
+
+    // A trailer claiming a largest length of 4 GB.
+    std::string huge = good;
+    huge.replace(huge.size() - 4, 4, "\xFF\xFF\xFF\xFF");
+    WriteBytes(path, huge);
+    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
+    EXPECT_EQ(readList.GetCount(), 0);
+
+    // The bad file stays on disk until the next write.
+    EXPECT_EQ(ReadBytes(path), huge);
+}
+
+TEST_F(HistoryFileTest, DeleteRemovesTheFileAndIgnoresAMissingOne)
+{
+    const std::string path = PathOf("Quillorn.his");
+    ASSERT_TRUE(WriteHistoryFile(list, path));
+    DeleteHistoryFile(path);
+    EXPECT_TRUE(Listing().empty());
+    DeleteHistoryFile(path);
+}
+
+} // namespace
