@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/DisplayText.h"
 #include "core/HistoryItem.h"
 #include "core/HistoryList.h"
 #include "core/PhraseLine.h"
@@ -180,7 +181,7 @@ std::string CQuickSelectMenu::HistoryLabel(int index) const
     const HistoryItem* item = m_history.pList->GetItem(index);
     if (!item)
         return std::string();
-    return m_history.makeDisplayText ? m_history.makeDisplayText(*item) : item->text;
+    return MakeDisplayText(item->text);
 }
 
 void CQuickSelectMenu::AddEntry(CBuiltMenu& menu, std::string label, int32_t code,

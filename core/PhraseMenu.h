@@ -2,7 +2,6 @@
 // what each selectable entry stands for. One object serves one showing of the
 // popup; the file is read afresh each time, so edits show at the next popup.
 #pragma once
-#include <functional>
 #include <string>
 
 #include "core/BuiltMenu.h"
@@ -14,16 +13,13 @@
 class ByteSource;
 class IHistoryList;
 class TextLineReader;
-struct HistoryItem;
 struct PhraseLine;
 
-// What "@c" lines list: the newest history entries, labelled as the history
-// list shows them.
+// What "@c" lines list: the newest history entries, labelled with the line the
+// history list shows for each.
 struct QuickSelectHistory {
     const IHistoryList* pList = nullptr;   // null: the history cannot be read, as if empty
     int nQNumber = 10;                     // "QNumber": how many entries at most
-    // The display line of an entry; without it the entry's text is shown as is.
-    std::function<std::string(const HistoryItem&)> makeDisplayText;
 };
 
 class CQuickSelectMenu {

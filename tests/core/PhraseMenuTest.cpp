@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/HistoryItem.h"
 #include "core/QuickSelectTexts.h"
 #include "core/TextLineReader.h"
 #include "tests/core/FixedHistoryList.h"
@@ -38,8 +37,6 @@ struct Popup {
         QuickSelectHistory sources;
         sources.pList = &list;
         sources.nQNumber = nQNumber;
-        // Marked, so a test can tell the display line from the raw text.
-        sources.makeDisplayText = [](const HistoryItem& item) { return "~" + item.text; };
         return sources;
     }
 
@@ -84,9 +81,9 @@ TEST(PhraseMenuFile, ExampleFileGivesNestedMenusWithIdsInFileOrder)
                             "@f Signature [C:\\sig.txt]\r\n"
                             "@e\r\n"));
     EXPECT_EQ(popup.Shown(), "> " + History() + "\n"
-                             "  [1] ~first\n"
-                             "  [2] ~second\n"
-                             "  [3] ~third\n"
+                             "  [1] first\n"
+                             "  [2] second\n"
+                             "  [3] third\n"
                              "-----\n"
                              "[4] Greeting\n"
                              "> Stamps\n"
@@ -186,7 +183,7 @@ TEST(PhraseMenuFile, LongLabelsAreCutTo26BytesButTextsStayWhole)
                              "> " + cut + "\n"
                              "[4] " + kanji.substr(0, 26) + "\n"
                              "> " + History() + "\n"
-                             "  [5] ~" + forty.substr(0, 25) + "\n");
+                             "  [5] " + cut + "\n");
     EXPECT_EQ(popup.TextOf(1), forty);
     EXPECT_EQ(popup.TextOf(2), forty + "1998");
     EXPECT_EQ(popup.TextOf(3), forty);
@@ -265,7 +262,7 @@ TEST(PhraseMenuHistory, ShowsTheNewestEntriesUpToQNumber)
 
     Popup few({"h0", "h1", "h2"}, 10);
     ASSERT_TRUE(few.Build("@c\n"));
-    EXPECT_EQ(few.Shown(), "> " + History() + "\n  [1] ~h0\n  [2] ~h1\n  [3] ~h2\n");
+    EXPECT_EQ(few.Shown(), "> " + History() + "\n  [1] h0\n  [2] h1\n  [3] h2\n");
 
     Popup many(texts, 10);
     ASSERT_TRUE(many.Build("@c\n"));
@@ -296,22 +293,20 @@ TEST(PhraseMenuHistory, EachHistoryLineMakesItsOwnSubmenuAndIds)
 {
     Popup popup({"x", "y"});
     ASSERT_TRUE(popup.Build("@c trailing words\n> sub\n@c\n"));
-    EXPECT_EQ(popup.Shown(), "> " + History() + "\n  [1] ~x\n  [2] ~y\n"
-                             "> sub\n  > " + History() + "\n    [3] ~x\n    [4] ~y\n");
+    EXPECT_EQ(popup.Shown(), "> " + History() + "\n  [1] x\n  [2] y\n"
+                             "> sub\n  > " + History() + "\n    [3] x\n    [4] y\n");
     EXPECT_EQ(popup.CodeOf(3), 0);
     EXPECT_EQ(popup.CodeOf(4), 1);
 }
 
-TEST(PhraseMenuHistory, WithoutADisplayMakerTheEntryTextIsShown)
+TEST(PhraseMenuHistory, EntriesAreLabelledWithTheirHistoryListLines)
 {
-    FixedHistoryList list({"raw"});
-    QuickSelectHistory sources;
-    sources.pList = &list;
-    RecordingMenuBuilder builder;
-    CQuickSelectMenu menu(builder, sources, JuneThird1998);
-    StringByteSource source("@c\n");
-    ASSERT_TRUE(menu.Build(&source));
-    EXPECT_EQ(builder.Dump(menu.GetRootMenu()), "> " + History() + "\n  [1] raw\n");
+    Popup popup({"line1\r\nline2\tend", "a\r\n\r\nb\r\nc\r\nd\r\ne\r\nfghijklmnop"});
+    ASSERT_TRUE(popup.Build("@c\n"));
+    const std::string second = "a(改)(改)b(改)c(改)d(改)e(改)fghijklmnop";
+    EXPECT_EQ(popup.Shown(), "> " + History() + "\n"
+                             "  [1] line1(改)line2    end\n"
+                             "  [2] " + second.substr(0, 26) + "\n");
 }
 
 TEST(PhraseMenuDirectives, StampsFilesAndEditEntry)
