@@ -4,7 +4,7 @@
 
 class CMapPtrToPtr {
 public:
-    // The block size only mattered to the original allocator; it is accepted and ignored.
+    // The map grows by itself, so a block size has nothing to tune and is ignored.
     explicit CMapPtrToPtr(int blockSize = 10) { (void)blockSize; }
     virtual ~CMapPtrToPtr() = default;
 
