@@ -56,7 +56,8 @@ export DISPLAY=:$display
 export WINEPREFIX=$dir/prefix
 export WINEARCH=win64
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No debugger on a crash: the crashed program ends instead of waiting for one.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 export LANG=ja_JP.UTF-8
 export LC_ALL=ja_JP.UTF-8
 export XVFB_PID=$xvfb_pid
