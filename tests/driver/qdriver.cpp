@@ -26,7 +26,7 @@
 //   qdriver key [ctrl+][shift+][alt+][win+]VK   keystroke to the foreground window
 //   qdriver hotkey-taken COMBO           "taken" when another program holds the hotkey, else "free"
 //   qdriver hold-hotkey COMBO MS         hold the hotkey for MS milliseconds ("held" or "taken")
-//   qdriver dblclick N                   double-click line N of the history list with the mouse
+//   qdriver click N | rclick N | dblclick N   click line N of the history list with the mouse
 //   qdriver wait-menu [ms]               wait until a popup menu is open
 //   qdriver menu-choose TEXT             choose the item TEXT in the open popup menu with the
 //                                        keyboard; its place is read from the program's menus
@@ -398,12 +398,18 @@ KeyCombo ParseCombo(const std::string& combo)
     return k;
 }
 
+const DWORD kModifierHoldMs = 300;
+
 int CmdKey(const std::string& combo)
 {
     KeyCombo k = ParseCombo(combo);
     for (WORD m : k.modifierKeys) SendKey(m, false);
     SendKey(k.vk, false);
     SendKey(k.vk, true);
+    // Held a moment, as by a hand: the program reads the modifiers' state at
+    // the time it handles the key, not the state the key was pressed in.
+    if (!k.modifierKeys.empty())
+        Pump(kModifierHoldMs);
     for (auto it = k.modifierKeys.rbegin(); it != k.modifierKeys.rend(); ++it) SendKey(*it, true);
     Pump(200);
     return 0;
@@ -435,15 +441,20 @@ int CmdHoldHotkey(const std::string& combo, DWORD ms)
 
 // --- mouse and menus ------------------------------------------------------
 
-void SendMouseButton(DWORD flags)
+// Every mouse event carries its own screen position: a separate SetCursorPos
+// may reach Wine's input after the buttons.
+void SendMouse(POINT at, DWORD flags)
 {
     INPUT in = {};
     in.type = INPUT_MOUSE;
-    in.mi.dwFlags = flags;
+    in.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN)) + 1;
+    in.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN)) + 1;
+    in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof in);
 }
 
-int CmdDoubleClick(int line)
+// Clicks line N of the history list: "click", "rclick" or "dblclick".
+int CmdClickLine(const std::string& how, int line)
 {
     HWND main = RequireMain();
     HWND list = Control(kHistoryList);
@@ -455,11 +466,13 @@ int CmdDoubleClick(int line)
         Fail("the line is not in view");
     POINT at = {16, (LONG)((line - top) * height + height / 2)};
     ClientToScreen(list, &at);
-    SetCursorPos(at.x, at.y);
+    SendMouse(at, 0);
     Pump(50);
-    for (int click = 0; click < 2; ++click) {
-        SendMouseButton(MOUSEEVENTF_LEFTDOWN);
-        SendMouseButton(MOUSEEVENTF_LEFTUP);
+    bool right = how == "rclick";
+    int clicks = how == "dblclick" ? 2 : 1;
+    for (int click = 0; click < clicks; ++click) {
+        SendMouse(at, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+        SendMouse(at, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
     }
     Pump(200);
     return 0;
@@ -702,7 +715,7 @@ int Run(const std::vector<std::string>& a)
     if (cmd == "key") return CmdKey(arg(2));
     if (cmd == "hotkey-taken") return CmdHotkeyTaken(arg(2));
     if (cmd == "hold-hotkey") return CmdHoldHotkey(arg(2), (DWORD)Number(arg(3)));
-    if (cmd == "dblclick") return CmdDoubleClick((int)Number(arg(2)));
+    if (cmd == "click" || cmd == "rclick" || cmd == "dblclick") return CmdClickLine(cmd, (int)Number(arg(2)));
     if (cmd == "wait-menu") return WaitFor(WaitArg(a, 2), MenuOpen) ? 0 : 1;
     if (cmd == "menu-choose") return CmdMenuChoose(arg(2));
     if (cmd == "main-windows") { printf("%d\n", CountMainWindows()); return 0; }

@@ -39,6 +39,30 @@ copy_then_marker() {
   qd copy 'Marker' "marker $MARKERS" >/dev/null || fail "the marker copy after '$2' was not recorded"
 }
 
+# Another program's window comes to the front: a titled frame with an edit
+# control, for MS milliseconds (one minute unless given).
+OTHER_PID=
+start_other_program() { # title [ms]
+  wine "$QDRIVER" paste-target "$1" "${2:-60000}" </dev/null >"$WORK/other-program.txt" 2>>"$WORK/driver.log" &
+  OTHER_PID=$!
+  expect_eventually "$1" "the other program is in front" qd front
+}
+
+end_other_program() {
+  [ -n "$OTHER_PID" ] || return 0
+  kill "$OTHER_PID" 2>/dev/null
+  wait "$OTHER_PID" 2>/dev/null
+  OTHER_PID=
+}
+
+# Waits for the other program to end by itself, then prints what was typed
+# or pasted into it.
+other_program_text() {
+  wait "$OTHER_PID" 2>/dev/null
+  OTHER_PID=
+  tr -d '\r' <"$WORK/other-program.txt" | sed 1d   # after its "ready" line
+}
+
 # The registry key cleared, then filled from "Section/Value=dword:N" or
 # "Section/Value=text" arguments.
 preset_registry() {
@@ -102,7 +126,7 @@ wait_quillorn_exit() {
   fail "Quillorn did not exit"
 }
 
-trap 'stop_quillorn' EXIT
+trap 'end_other_program; stop_quillorn' EXIT
 
 # A registry value of the program as text (dword values as decimal numbers);
 # empty when the value is missing.
@@ -219,6 +243,7 @@ screenshot() {
 }
 
 finish() {
+  end_other_program
   stop_quillorn
   if [ "$FAILURES" -gt 0 ]; then
     echo "$TEST_NAME: $FAILURES check(s) failed (work folder: $WORK)" >&2
