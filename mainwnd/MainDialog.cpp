@@ -74,6 +74,7 @@ BOOL CMainDialog::OnInitDialog()
 
     // A second start only brings the first one forward and leaves no trace.
     if (!CheckFirstInstance(m_sharedMemory, kInstanceName, m_hWnd, TRUE)) {
+        m_bEndingAsSecond = TRUE;
         CDialog::OnCancel();
         return TRUE;
     }
@@ -179,12 +180,17 @@ void CMainDialog::ScrollListToTop()
 
 // --- Visibility -----------------------------------------------------------
 
-// While a hidden start is pending, the dialog loop's own showing has no effect.
+// While a hidden start is pending, and while a second start ends, nothing
+// shows the window. Nor may it become active unseen: that would take the
+// foreground from the program the user is working in (or, for a second
+// start, from the first instance it has just brought forward).
 LRESULT CMainDialog::OnWindowPosChanging(WPARAM, LPARAM lParam)
 {
     auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-    if (m_bStartHiddenPending && m_settings.RunToHide == 1)
+    if (m_bEndingAsSecond || (m_bStartHiddenPending && m_settings.RunToHide == 1)) {
         pos->flags &= ~SWP_SHOWWINDOW;
+        pos->flags |= SWP_NOACTIVATE;
+    }
     return Default();
 }
 

@@ -1,0 +1,45 @@
+#!/bin/bash
+# Starting the program while it runs only brings the running one forward: the
+# second process ends and leaves no trace (one window, one recording per
+# copy, nothing saved); a hidden first instance stays hidden.
+source "$(dirname "$0")/lib.sh"
+
+# Runs a second Quillorn.exe from the same folder; fails unless it ends by itself.
+second_start() {
+  (cd "$WORK" && exec wine "$WORK/Quillorn.exe" </dev/null >>"$WORK/second.log" 2>&1) &
+  local pid=$!
+  for _ in $(seq 150); do
+    kill -0 "$pid" 2>/dev/null || { wait "$pid"; return 0; }
+    sleep 0.1
+  done
+  kill "$pid"
+  fail "the second start did not end"
+}
+
+start_quillorn
+qd copy 'Editor' 'one' >/dev/null
+
+# Another program in front, then the second start.
+start_other_program 'Other program'
+second_start
+expect_eventually "main" "the running instance is brought forward" qd front
+end_other_program
+
+expect_eq "$(qd main-windows)" "1" "one main window"
+registry_key_exists && fail "the second start saved settings"
+[ -e "$HISTORY_FILE" ] && fail "the second start wrote a history file"
+
+qd copy 'Editor' 'two' >/dev/null
+expect_eq "$(qd list)" $'two\none' "each copy is recorded once"
+
+# Hidden first instance: the second start does not show it.
+qd post 0x10 0 0   # WM_CLOSE: hides
+qd wait-hidden || fail "the close box did not hide the window"
+second_start
+sleep 0.5
+expect_eq "$(qd visible)" "0" "a hidden first instance stays hidden"
+
+stop_quillorn
+expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" | tr -d ' ')" "2" "the history file holds the two copies once"
+
+finish
