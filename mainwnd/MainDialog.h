@@ -10,6 +10,7 @@
 //   HistoryCommands.cpp  copy, paste, delete, keys, context menus
 //   TrayHotkeys.cpp      hotkeys, tray icon, system menu, foreground tracking
 //   history/ClipboardCapture.cpp  the clipboard viewer and the capture
+//   quickselect/QuickSelect*.cpp  the QuickSelect popup and its entries
 #pragma once
 #include <string>
 
@@ -63,6 +64,8 @@ public:
 
     // --- QuickSelect popup at the place "QShowType" names
     void ShowQuickSelect();
+    POINT GetQuickSelectPos(HWND target, int count);
+    BOOL CopyFileToClipboard(const std::string& path);
 
     // --- Exit: leave the chain, release the hotkeys, save, end the dialog
     void ExitProgram();
@@ -134,6 +137,10 @@ private:
     void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
 
     void ShowPopupMenu(int popup, POINT screenPoint);
+
+    // QuickSelect choices
+    BOOL PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path);
+    void PasteIntoTarget(HWND target);
 
     // Controls, bound by DoDataExchange
     CButton m_btnToolCustomize;

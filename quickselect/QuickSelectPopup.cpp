@@ -1,9 +1,64 @@
-// The QuickSelect popup.
+// The QuickSelect popup: the phrase file's menus opened over the program the
+// user works in; the chosen text goes onto the clipboard and, when the user
+// wants it, is pasted there at once.
 #include "mainwnd/MainDialog.h"
+#include "mainwnd/PasteKeys.h"
+#include "quickselect/QuickSelectEditor.h"
+#include "quickselect/QuickSelectPopupMenu.h"
+#include "storage/ModulePath.h"
 
-// The popup itself is being built; until then its hotkey and tray action
-// only clear the hidden start, as opening it would.
+namespace {
+const char kQuickSelectFileName[] = "QuickSelect.txt";
+const int32_t kPasteOn = 1;
+}
+
 void CMainDialog::ShowQuickSelect()
 {
+    HWND target = m_hwndLastForeground && ::IsWindow(m_hwndLastForeground) ? m_hwndLastForeground
+                                                                             : ::GetDesktopWindow();
+    std::string path = MakeModulePath(kQuickSelectFileName);
+    CQuickSelectPopupMenu popup(QuickSelectHistory{&m_historyLines, m_settings.QNumber});
+    if (!popup.Build(path))
+        return;
     m_bStartHiddenPending = FALSE;
+    POINT at = GetQuickSelectPos(target, popup.GetRootItemCount());
+
+    // The owner must be in front for the menu to close when the user clicks
+    // elsewhere; the posted WM_NULL lets the menu loop see that it is over.
+    ::SetForegroundWindow(m_hWnd);
+    std::string text;
+    int32_t code = popup.TrackAt(at.x, at.y, m_hWnd, text);
+    PostMessage(WM_NULL, 0, 0);
+    ::SetForegroundWindow(target);
+
+    if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != m_hWnd)
+        PasteIntoTarget(target);
+}
+
+// Whatever the choice puts on the clipboard; TRUE when there is something to paste.
+BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path)
+{
+    switch (code) {
+    case QS_NONE:
+        return FALSE;
+    case QS_EDIT:
+        EditQuickSelectFile(path);
+        return FALSE;
+    case QS_FILE:
+        return CopyFileToClipboard(text);
+    case QS_TEXT:
+        WriteClipboardText(text);
+        return TRUE;
+    default:
+        if (code < 0)
+            return FALSE;
+        CopyItemToClipboard(code);
+        return TRUE;
+    }
+}
+
+void CMainDialog::PasteIntoTarget(HWND target)
+{
+    WaitServingSentMessages(kTargetFocusWaitMs, target, true);
+    TypeCtrlV();
 }

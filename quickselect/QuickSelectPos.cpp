@@ -1,0 +1,68 @@
+// Where the QuickSelect popup opens, by "QShowType".
+#include "core/PopupPlacement.h"
+#include "mainwnd/MainDialog.h"
+
+namespace {
+enum QuickSelectShowType { kAtWindowCentre = 0, kAtCaret = 1, kAtCursor = 2 };
+
+PopupRect ToPopupRect(const RECT& r) { return PopupRect{r.left, r.top, r.right, r.bottom}; }
+
+POINT ToPoint(PopupPoint p) { return POINT{p.x, p.y}; }
+
+POINT WorkAreaCentre(int count)
+{
+    RECT area = {};
+    if (!::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0))
+        ::SetRect(&area, 0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN));
+    return ToPoint(CentredPopupPoint(ToPopupRect(area), count));
+}
+
+// Centred on the window the user was typing in. A thread without a focus
+// window is centred on the target itself; with no window to go by at all
+// (the desktop stands in for an unknown target) the screen's centre is used.
+POINT WindowCentre(HWND focus, HWND target, int count)
+{
+    HWND window = focus ? focus : target;
+    RECT r;
+    if (!window || window == ::GetDesktopWindow() || !::GetWindowRect(window, &r))
+        return WorkAreaCentre(count);
+    return ToPoint(CentredPopupPoint(ToPopupRect(r), count));
+}
+
+// The caret's top-left corner on the screen. The thread's caret window tells
+// whether there is a caret at all: the caret position alone reads even when
+// none exists.
+bool CaretOnScreen(DWORD thread, POINT& at)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    if (!::GetGUIThreadInfo(thread, &info) || !info.hwndCaret)
+        return false;
+    return ::GetCaretPos(&at) && ::ClientToScreen(info.hwndCaret, &at);
+}
+}  // namespace
+
+POINT CMainDialog::GetQuickSelectPos(HWND target, int count)
+{
+    int showType = m_settings.QShowType;
+    if (showType == kAtCursor) {
+        POINT cursor = {};
+        ::GetCursorPos(&cursor);
+        return cursor;
+    }
+    if (showType != kAtWindowCentre && showType != kAtCaret)
+        return WorkAreaCentre(count);
+
+    // Sharing the target thread's input state makes its focus window and
+    // caret readable from here; undone before returning.
+    DWORD ownThread = ::GetCurrentThreadId();
+    DWORD targetThread = ::GetWindowThreadProcessId(target, nullptr);
+    BOOL attached = targetThread && targetThread != ownThread && ::AttachThreadInput(targetThread, ownThread, TRUE);
+    HWND focus = ::GetFocus();
+    POINT at = {};
+    if (showType != kAtCaret || !CaretOnScreen(targetThread, at))
+        at = WindowCentre(focus, target, count);
+    if (attached)
+        ::AttachThreadInput(targetThread, ownThread, FALSE);
+    return at;
+}
