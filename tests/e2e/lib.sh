@@ -55,12 +55,16 @@ end_other_program() {
   OTHER_PID=
 }
 
-# Waits for the other program to end by itself, then prints what was typed
-# or pasted into it.
+# What was typed or pasted into the other program, once it has ended by
+# itself and printed it (after its "ready" line). It is polled for, so that
+# this works in a command substitution too.
 other_program_text() {
-  wait "$OTHER_PID" 2>/dev/null
-  OTHER_PID=
-  tr -d '\r' <"$WORK/other-program.txt" | sed 1d   # after its "ready" line
+  local file=$WORK/other-program.txt
+  for _ in $(seq 300); do
+    [ "$(wc -l <"$file")" -ge 2 ] && break
+    sleep 0.1
+  done
+  tr -d '\r' <"$file" | sed 1d
 }
 
 # The registry key cleared, then filled from "Section/Value=dword:N" or
