@@ -1,0 +1,31 @@
+#!/bin/bash
+# The exit entry of the system menu and a real logoff or shutdown
+# (WM_ENDSESSION with wParam 1) end the program and save exactly like the
+# exit tool button; a cancelled logoff (wParam 0) changes nothing.
+source "$(dirname "$0")/lib.sh"
+
+# The settings and the history as the exit command leaves them.
+expect_saved() { # how
+  expect_eq "$(reg_value SystemInfo TIRClick),$(reg_value UserPalette No15)" "2,16777215" "$1: all settings are saved"
+  expect_eq "$(reg_value SystemInfo HNumber)" "7" "$1: a stored setting is written back"
+  expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" 2>/dev/null | tr -d ' ')" "1" "$1: the history file holds the entry"
+}
+
+start_quillorn 'SystemInfo/HNumber=dword:7'
+qd copy 'Editor' 'kept' >/dev/null
+qd syscommand 256
+wait_quillorn_exit
+expect_saved "system menu exit"
+
+start_quillorn 'SystemInfo/HNumber=dword:7'
+qd copy 'Editor' 'kept' >/dev/null
+qd send 0x16 0 0 >/dev/null   # WM_ENDSESSION: the logoff was cancelled
+sleep 0.3
+kill -0 "$QUILLORN_PID" || fail "a cancelled logoff ended the program"
+expect_eq "$(registry_dump)" "SystemInfo/HNumber=dword:7" "a cancelled logoff saves no settings"
+[ -e "$HISTORY_FILE" ] && fail "a cancelled logoff wrote the history file"
+qd send 0x16 1 0 >/dev/null   # WM_ENDSESSION: the logoff takes place
+wait_quillorn_exit
+expect_saved "logoff"
+
+finish
