@@ -53,16 +53,18 @@ POINT CMainDialog::GetQuickSelectPos(HWND target, int count)
     if (showType != kAtWindowCentre && showType != kAtCaret)
         return WorkAreaCentre(count);
 
-    // Sharing the target thread's input state makes its focus window and
-    // caret readable from here; undone before returning.
+    // This thread joins the target thread's input state, so the target's own
+    // focus window and caret are what GetFocus and GetCaretPos read here
+    // (joined the other way round, Wine shares this thread's state instead).
+    // Undone before returning.
     DWORD ownThread = ::GetCurrentThreadId();
     DWORD targetThread = ::GetWindowThreadProcessId(target, nullptr);
-    BOOL attached = targetThread && targetThread != ownThread && ::AttachThreadInput(targetThread, ownThread, TRUE);
+    BOOL attached = targetThread && targetThread != ownThread && ::AttachThreadInput(ownThread, targetThread, TRUE);
     HWND focus = ::GetFocus();
     POINT at = {};
     if (showType != kAtCaret || !CaretOnScreen(targetThread, at))
         at = WindowCentre(focus, target, count);
     if (attached)
-        ::AttachThreadInput(targetThread, ownThread, FALSE);
+        ::AttachThreadInput(ownThread, targetThread, FALSE);
     return at;
 }
