@@ -20,7 +20,8 @@ TEST_NAME=demo
 WORK=$build/demo
 trap 'stop_quillorn; "$root/scripts/winebed.sh" stop "$QUILLORN_BED"' EXIT
 
-start_quillorn
+# A roomier window than the first-run default.
+start_quillorn 'Window/Left=dword:40' 'Window/Top=dword:40' 'Window/Right=dword:520' 'Window/Bottom=dword:440'
 qd copy '議事録.txt - メモ帳' '本日の会議は十五時から第二会議室で行います。' --no-wait >/dev/null
 qd copy 'Re: 見積もりの件 - メール' 'お世話になっております。見積書を添付いたします。' --no-wait >/dev/null
 qd copy 'ブラウザ' 'https://example.com/quillorn' --no-wait >/dev/null

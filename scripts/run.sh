@@ -16,7 +16,10 @@ cmake --build "$build/win" -j"$(nproc)" --target Quillorn qdriver >/dev/null
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   export WINEPREFIX=${QUILLORN_WINEPREFIX:-$HOME/.local/share/quillorn/wine}
   export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-  [ -d "$WINEPREFIX" ] || wine wineboot -i </dev/null >/dev/null 2>&1
+  if [ ! -d "$WINEPREFIX" ]; then
+    wine wineboot -i </dev/null >/dev/null 2>&1
+    "$root/scripts/prefix-setup.sh"
+  fi
   # The history and phrase files live beside the executable.
   mkdir -p "$build/run"
   cp "$build/win/Quillorn.exe" "$build/run/"

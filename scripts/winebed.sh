@@ -71,9 +71,7 @@ ENV
   server_pid=$!
   echo "export WINESERVER_PID=$server_pid" >>"$envfile.new"
   wine wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
-  # Wine's own fonts (Marlett draws the caption buttons) are not found in its
-  # data folder by this build; from the prefix's Fonts folder they are.
-  cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+  "$(dirname "$0")/prefix-setup.sh"
   # Every Wine process shares one virtual desktop: it gives a taskbar and a tray,
   # and lets the driver see the program's windows.
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Quillorn /f </dev/null >/dev/null 2>&1
