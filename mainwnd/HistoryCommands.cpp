@@ -4,6 +4,7 @@
 
 #include "framework/Menu.h"
 #include "mainwnd/MainDialog.h"
+#include "mainwnd/PasteKeys.h"
 #include "res/resource.h"
 
 namespace {
@@ -26,46 +27,6 @@ bool IsNavigationKey(WPARAM vk)
 }
 
 const int kKeyboardMenuOffset = 5;
-
-// The paste target takes the foreground on its own thread, some time after
-// SetForegroundWindow returns. Keys typed before it has a focus window, or
-// taken back with the foreground before it has read them, are lost (under
-// Wine every time), so the paste gives the target a moment for each.
-const DWORD kTargetFocusWaitMs = 500;
-const DWORD kTargetReadKeysMs = 100;
-const DWORD kWaitSliceMs = 10;
-
-// One slice of waiting that answers the messages other threads send to this
-// one (the target's activation sends some) and leaves this program's own
-// input queued.
-void WaitOneSlice()
-{
-    ::MsgWaitForMultipleObjects(0, nullptr, FALSE, kWaitSliceMs, QS_SENDMESSAGE);
-    MSG msg;
-    ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-}
-
-bool HasFocusInFront(HWND target)
-{
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;
-    return ::GetForegroundWindow() == target &&
-           ::GetGUIThreadInfo(::GetWindowThreadProcessId(target, nullptr), &info) && info.hwndFocus;
-}
-
-void WaitUntilTargetHasFocus(HWND target)
-{
-    DWORD start = ::GetTickCount();
-    while (!HasFocusInFront(target) && ::GetTickCount() - start < kTargetFocusWaitMs)
-        WaitOneSlice();
-}
-
-void LetTargetReadKeys()
-{
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < kTargetReadKeysMs)
-        WaitOneSlice();
-}
 }  // namespace
 
 void CMainDialog::CopySelected(BOOL close)
@@ -129,10 +90,7 @@ void CMainDialog::PasteToPrevious(BOOL close, BOOL copyFirst)
     }
     ::SetForegroundWindow(m_hwndPrevForeground);
     WaitUntilTargetHasFocus(m_hwndPrevForeground);
-    ::keybd_event(VK_CONTROL, 0, 0, 0);
-    ::keybd_event('V', 0, 0, 0);
-    ::keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
-    ::keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+    TypeCtrlV();
     if (close) {
         ShowWindow(SW_HIDE);
     } else {

@@ -59,6 +59,6 @@ BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, co
 
 void CMainDialog::PasteIntoTarget(HWND target)
 {
-    WaitServingSentMessages(kTargetFocusWaitMs, target, true);
+    WaitUntilTargetHasFocus(target);
     TypeCtrlV();
 }
