@@ -3,6 +3,8 @@
 // what a history line costs for a huge text against a short one.
 #include <benchmark/benchmark.h>
 
+#include "bench/RatioReporter.h"
+
 #include "core/AppSettings.h"
 #include "core/ByteStream.h"
 #include "core/DisplayText.h"
@@ -255,29 +257,6 @@ void RegisterAll()
 }
 
 // Prints as usual and keeps each benchmark's time per iteration.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    void PrintRatio(const char* what, const char* measured, const char* baseline, const char* target) const
-    {
-        auto a = m_times.find(measured);
-        auto b = m_times.find(baseline);
-        if (a == m_times.end() || b == m_times.end() || b->second <= 0)
-            return;
-        std::printf("%-48s %6.2fx (target: %s)\n", what, a->second / b->second, target);
-    }
-
-private:
-    std::map<std::string, double> m_times;
-};
 
 } // namespace
 
