@@ -36,6 +36,16 @@
 //   qdriver wait-exit [ms]               wait until the main window is gone
 //   qdriver wait-hidden [ms] | wait-shown [ms]
 //   qdriver screenshot FILE.bmp          the whole (virtual) desktop as a bitmap file
+//   qdriver menu-rects                   rectangles of the open popup menus, the first opened first
+//   qdriver cursor X Y                   move the mouse cursor
+//   qdriver work-area                    the screen's work area (x y w h)
+//   qdriver focus-rect | caret           the focus window's rectangle / the caret's top-left
+//                                        corner on the screen, in the foreground window's thread
+//   qdriver dismiss-box TITLE [ms]       wait for a message box, print its text, press OK
+//   qdriver close-window-like TEXT [ms]  wait for a window whose title holds TEXT, print the
+//                                        title, close it
+//   qdriver record-args FILE             (as an editor) append its process id and command line
+//   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 #include <windows.h>
 
 #include <cstdio>
@@ -655,6 +665,147 @@ int CmdRect(HWND hwnd)
     return 0;
 }
 
+// --- the QuickSelect popup and what it starts ------------------------------
+
+std::vector<HWND> OpenMenus()
+{
+    std::vector<HWND> menus;
+    EnumWindows([](HWND hwnd, LPARAM found) -> BOOL {
+        char cls[16] = "";
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (!strcmp(cls, kPopupMenuClass) && IsWindowVisible(hwnd))
+            ((std::vector<HWND>*)found)->push_back(hwnd);
+        return TRUE;
+    }, (LPARAM)&menus);
+    return menus;
+}
+
+// The open popup menus as rectangles, the first opened (lowest) first.
+int CmdMenuRects()
+{
+    std::vector<HWND> menus = OpenMenus();
+    for (auto it = menus.rbegin(); it != menus.rend(); ++it)
+        CmdRect(*it);
+    return menus.empty() ? 1 : 0;
+}
+
+int CmdCursor(int x, int y)
+{
+    SetCursorPos(x, y);
+    return WaitFor(2000, [&] {
+        POINT at;
+        return GetCursorPos(&at) && at.x == x && at.y == y;
+    }) ? 0 : 1;
+}
+
+int CmdWorkArea()
+{
+    RECT r;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &r, 0);
+    printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+// The focus window and the caret of the thread that owns the foreground window.
+bool ForegroundThreadInfo(GUITHREADINFO& info)
+{
+    info = {};
+    info.cbSize = sizeof info;
+    HWND front = GetForegroundWindow();
+    return front && GetGUIThreadInfo(GetWindowThreadProcessId(front, nullptr), &info);
+}
+
+int CmdFocusRect()
+{
+    GUITHREADINFO info;
+    if (!ForegroundThreadInfo(info) || !info.hwndFocus)
+        Fail("the window in front has no focus window");
+    return CmdRect(info.hwndFocus);
+}
+
+int CmdCaret()
+{
+    GUITHREADINFO info;
+    if (!ForegroundThreadInfo(info) || !info.hwndCaret)
+        Fail("the window in front shows no caret");
+    POINT at = {info.rcCaret.left, info.rcCaret.top};
+    ClientToScreen(info.hwndCaret, &at);
+    printf("%ld %ld\n", at.x, at.y);
+    return 0;
+}
+
+HWND FindVisibleTitled(const std::string& ansiTitle)
+{
+    HWND found = FindWindowA(nullptr, ansiTitle.c_str());
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+// Waits for a message box with this title, prints its text and presses OK.
+int CmdDismissBox(const std::string& title, DWORD ms)
+{
+    std::string ansi = AnsiArg(title);
+    HWND box = nullptr;
+    if (!WaitFor(ms, [&] { return (box = FindVisibleTitled(ansi)) != nullptr; }))
+        Fail("no message box with this title");
+    const int kMessageBoxText = 0xFFFF;
+    HWND text = GetDlgItem(box, kMessageBoxText);
+    PrintAnsi(text ? WindowText(text) : std::string());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitFor(kDefaultWaitMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); }) ? 0 : 1;
+}
+
+// Waits for a top-level window whose title holds TEXT, prints the title and closes it.
+int CmdCloseWindowLike(const std::string& text, DWORD ms)
+{
+    struct Search { std::string part; HWND found; } search = {AnsiArg(text), nullptr};
+    bool seen = WaitFor(ms, [&] {
+        EnumWindows([](HWND hwnd, LPARAM s) -> BOOL {
+            auto* search = (Search*)s;
+            if (IsWindowVisible(hwnd) && WindowText(hwnd).find(search->part) != std::string::npos) {
+                search->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        }, (LPARAM)&search);
+        return search.found != nullptr;
+    });
+    if (!seen)
+        Fail("no window with this text in its title");
+    PrintAnsi(WindowText(search.found));
+    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+// Stands in for a text editor: appends its process id and its command line,
+// as it was started, to FILE.
+int CmdRecordArgs(const std::string& file)
+{
+    std::string record = std::to_string(GetCurrentProcessId()) + "\n" +
+                         Convert(GetCommandLineA(), CP_ACP, CP_UTF8) + "\n";
+    FILE* f = fopen(Convert(file, CP_UTF8, CP_ACP).c_str(), "ab");
+    if (!f)
+        Fail("cannot write the record");
+    fwrite(record.data(), 1, record.size(), f);
+    fclose(f);
+    return 0;
+}
+
+// "gone" once an ended process has no handle left anywhere, "held" while
+// someone keeps a handle to it, "running" while it runs.
+int CmdProcessObject(DWORD pid)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) {
+        printf("gone\n");
+        return 0;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    printf("%s\n", code == STILL_ACTIVE ? "running" : "held");
+    return 0;
+}
+
 int Run(const std::vector<std::string>& a)
 {
     if (a.size() < 2)
@@ -739,6 +890,15 @@ int Run(const std::vector<std::string>& a)
     if (cmd == "tray-icon") return CmdTrayIcon();
     if (cmd == "paste-target") return CmdPasteTarget(a);
     if (cmd == "screenshot") return CmdScreenshot(arg(2));
+    if (cmd == "menu-rects") return CmdMenuRects();
+    if (cmd == "cursor") return CmdCursor((int)Number(arg(2)), (int)Number(arg(3)));
+    if (cmd == "work-area") return CmdWorkArea();
+    if (cmd == "focus-rect") return CmdFocusRect();
+    if (cmd == "caret") return CmdCaret();
+    if (cmd == "dismiss-box") return CmdDismissBox(arg(2), WaitArg(a, 3));
+    if (cmd == "close-window-like") return CmdCloseWindowLike(arg(2), WaitArg(a, 3));
+    if (cmd == "record-args") return CmdRecordArgs(arg(2));
+    if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
     Fail("unknown command");
 }
 
