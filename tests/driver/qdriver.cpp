@@ -19,7 +19,10 @@
 //       --no-wait       do not wait for the history to change
 //       --no-nul        the clipboard block holds the text without a terminating NUL
 //       --format NAME[=DWORD]   also put this registered format (with a DWORD value)
+//       --time          print the milliseconds until the new entry shows
 //   qdriver clipboard                    CF_TEXT on the clipboard (exit 2 when there is none)
+//   qdriver launch PATH                  start the program; print the milliseconds until its window
+//   qdriver exit-timed                   exit command; print the milliseconds until the window is gone
 //   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
 //   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
 //   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
@@ -262,15 +265,42 @@ HWND CreateTopLevel(const std::string& title, int width, int height)
     return hwnd;
 }
 
+double MillisecondsSince(const LARGE_INTEGER& start)
+{
+    LARGE_INTEGER now, frequency;
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * (now.QuadPart - start.QuadPart) / frequency.QuadPart;
+}
+
+// For `copy --time`: the milliseconds from the clipboard write to the new
+// entry in the history list, polled about every millisecond.
+int PrintCaptureLatency(HWND owner, const ListState& before, const LARGE_INTEGER& start)
+{
+    DWORD end = GetTickCount() + kDefaultWaitMs;
+    auto unchanged = [&] { return !(ReadListState() != before); };
+    while (unchanged() && (LONG)(end - GetTickCount()) > 0) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&msg);
+        Sleep(1);
+    }
+    bool changed = !unchanged();
+    printf("%.1f\n", MillisecondsSince(start));
+    DestroyWindow(owner);
+    return changed ? 0 : 1;
+}
+
 int CmdCopy(const std::vector<std::string>& a)
 {
     if (a.size() < 4)
         Fail("copy TITLE TEXT [--no-wait] [--no-nul] [--format NAME[=DWORD]]");
     std::string text = AnsiArg(a[3]);
-    bool wait = true, withNul = true;
+    bool wait = true, withNul = true, timed = false;
     std::vector<std::pair<std::string, std::string>> extra;
     for (size_t i = 4; i < a.size(); ++i) {
         if (a[i] == "--no-wait") wait = false;
+        else if (a[i] == "--time") timed = true;
         else if (a[i] == "--no-nul") withNul = false;
         else if (a[i] == "--format" && i + 1 < a.size()) {
             std::string f = a[++i];
@@ -282,6 +312,8 @@ int CmdCopy(const std::vector<std::string>& a)
     HWND owner = CreateTopLevel(AnsiArg(a[2]), 320, 120);
     ListState before = ReadListState();
 
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
     if (!OpenClipboard(owner))
         Fail("cannot open the clipboard");
     EmptyClipboard();
@@ -300,6 +332,8 @@ int CmdCopy(const std::vector<std::string>& a)
         SetClipboardData(format, data);
     }
     CloseClipboard();
+    if (timed)
+        return PrintCaptureLatency(owner, before, start);
 
     // Stay alive (the program asks for the owner's title) until the entry shows.
     bool changed = WaitFor(wait ? kDefaultWaitMs : 300, [&] { return ReadListState() != before; });
@@ -307,6 +341,47 @@ int CmdCopy(const std::vector<std::string>& a)
     DestroyWindow(owner);
     if (wait && !changed)
         Fail("the history did not change");
+    return 0;
+}
+
+// Starts the program and prints the milliseconds until its main window is up
+// (the window exists only once start-up, history load included, is done).
+int CmdLaunch(const std::string& path)
+{
+    std::string commandLine = "\"" + path + "\"";
+    std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+    STARTUPINFOA startup = {sizeof startup};
+    PROCESS_INFORMATION process;
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    if (!CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.empty() ? nullptr : folder.c_str(), &startup, &process))
+        Fail("cannot start the program");
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    while (!FindMain()) {
+        if (MillisecondsSince(start) > 60000)
+            Fail("the main window did not appear");
+        Sleep(1);
+    }
+    printf("%.1f\n", MillisecondsSince(start));
+    return 0;
+}
+
+// Sends the exit command and prints the milliseconds until the main window is
+// gone (settings and history written).
+int CmdExitTimed()
+{
+    HWND main = RequireMain();
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    PostMessageA(main, WM_COMMAND, 1004, 0);
+    while (IsWindow(main)) {
+        if (MillisecondsSince(start) > 60000)
+            Fail("the program did not exit");
+        Sleep(1);
+    }
+    printf("%.1f\n", MillisecondsSince(start));
     return 0;
 }
 
@@ -563,6 +638,27 @@ int CmdMenuChoose(const std::string& text)
     SendKey(VK_RETURN, false);
     SendKey(VK_RETURN, true);
     return WaitFor(kDefaultWaitMs, [] { return !MenuOpen(); }) ? 0 : 1;
+}
+
+// A visible top-level window of the program other than its main window (the
+// title screen, a dialog, a popup menu).
+bool OtherWindowOfMainShown()
+{
+    struct Search {
+        HWND main;
+        DWORD process;
+        bool found;
+    } search = {FindMain(), 0, false};
+    GetWindowThreadProcessId(search.main, &search.process);
+    EnumWindows([](HWND hwnd, LPARAM param) -> BOOL {
+        auto* s = (Search*)param;
+        DWORD process = 0;
+        GetWindowThreadProcessId(hwnd, &process);
+        if (process == s->process && hwnd != s->main && IsWindowVisible(hwnd))
+            s->found = true;
+        return !s->found;
+    }, (LPARAM)&search);
+    return search.found;
 }
 
 int CountMainWindows()
@@ -823,9 +919,11 @@ int Run(const std::vector<std::string>& a)
         if (!WaitFor(ms, [] { return FindMain() != nullptr; }))
             Fail("the main window did not appear");
         // The window exists from the start of its initialisation; it answers
-        // once the initialisation is over.
+        // once the initialisation is over, or while the title screen is up,
+        // which the initialisation waits for.
         DWORD_PTR ignored;
-        if (!SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored))
+        if (!SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored) ||
+            !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }))
             Fail("the main window does not answer");
         printf("%p\n", (void*)FindMain());
         return 0;
@@ -855,6 +953,8 @@ int Run(const std::vector<std::string>& a)
     if (cmd == "rect") return CmdRect(a.size() > 2 ? Control((int)Number(a[2])) : RequireMain());
     if (cmd == "copy") return CmdCopy(a);
     if (cmd == "clipboard") return CmdClipboard();
+    if (cmd == "launch") return CmdLaunch(AnsiArg(arg(2)));
+    if (cmd == "exit-timed") return CmdExitTimed();
     if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "syscommand") { PostMessageA(RequireMain(), WM_SYSCOMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "send") {
