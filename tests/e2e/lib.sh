@@ -22,6 +22,8 @@ FAILURES=0
 # menus of the program cannot be read from another process under Wine, so
 # `qd menu-choose TEXT` finds the item's place in the program's own menu
 # resource and walks the open menu there with Down and Enter, as a user would.
+# Keys with modifiers are held a moment, since the program reads the modifier
+# state when it handles a key.
 
 # qdriver with UTF-8 in and out; CRs of Windows line ends are dropped.
 qd() { wine "$QDRIVER" "$@" </dev/null 2>>"$WORK/driver.log" | tr -d '\r'; return "${PIPESTATUS[0]}"; }
@@ -223,12 +225,12 @@ expect_contains() { # haystack needle what
 
 expect_same_bytes() { # actual-file expected-file what
   if ! cmp -s "$1" "$2"; then
-    fail "$3"$'\n'"    expected bytes:"$'\n'"$(xxd "$2" 2>&1 | sed 's/^/      /')"$'\n'"    actual bytes:"$'\n'"$(xxd "$1" 2>&1 | sed 's/^/      /')"
+    fail "$3"$'\n'"    expected bytes:"$'\n'"$(od -Ax -tx1 -v "$2" 2>&1 | sed 's/^/      /')"$'\n'"    actual bytes:"$'\n'"$(od -Ax -tx1 -v "$1" 2>&1 | sed 's/^/      /')"
   fi
 }
 
-# Asks again for up to five seconds until COMMAND prints EXPECTED: for effects
-# of input, which the program handles in its own time.
+# Asks again, for some seconds, until COMMAND prints EXPECTED: for effects of
+# input, which the program handles in its own time.
 expect_eventually() { # expected what command...
   local expected=$1 what=$2 actual
   shift 2
