@@ -49,8 +49,7 @@
 //                                        title, close it
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
-//   qdriver watch-keys MS                print "ready", then after MS milliseconds every key event
-//                                        of the session meanwhile ("down 56", "up 11", hex keys)
+//   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
 #include <windows.h>
 
 #include <cstdio>
@@ -904,32 +903,11 @@ int CmdProcessObject(DWORD pid)
     return 0;
 }
 
-// Every key event of the session, as "down VK" / "up VK" in hex: it shows
-// what a program typed, whichever window received it.
-std::vector<std::string> g_keysSeen;
-
-LRESULT CALLBACK RecordKey(int code, WPARAM wParam, LPARAM lParam)
+// 1 when KEY went down, typed by anyone, since the last time someone asked
+// (the system keeps one "pressed since" mark per key), else 0.
+int CmdKeyPressed(const std::string& key)
 {
-    if (code == HC_ACTION) {
-        const auto* key = (const KBDLLHOOKSTRUCT*)lParam;
-        char line[32];
-        snprintf(line, sizeof line, "%s %02lX", (key->flags & LLKHF_UP) ? "up" : "down", key->vkCode);
-        g_keysSeen.push_back(line);
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-int CmdWatchKeys(DWORD ms)
-{
-    HHOOK hook = SetWindowsHookExA(WH_KEYBOARD_LL, RecordKey, GetModuleHandleA(nullptr), 0);
-    if (!hook)
-        Fail("cannot watch the keyboard");
-    printf("ready\n");
-    fflush(stdout);
-    Pump(ms);
-    UnhookWindowsHookEx(hook);
-    for (const std::string& line : g_keysSeen)
-        printf("%s\n", line.c_str());
+    printf("%d\n", (GetAsyncKeyState(KeyCode(key)) & 1) ? 1 : 0);
     return 0;
 }
 
@@ -1030,7 +1008,7 @@ int Run(const std::vector<std::string>& a)
     if (cmd == "close-window-like") return CmdCloseWindowLike(arg(2), WaitArg(a, 3));
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
-    if (cmd == "watch-keys") return CmdWatchKeys((DWORD)Number(arg(2)));
+    if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
     Fail("unknown command");
 }
 
