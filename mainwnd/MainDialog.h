@@ -140,7 +140,6 @@ private:
 
     // QuickSelect choices
     BOOL PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path);
-    void PasteIntoTarget(HWND target);
 
     // Controls, bound by DoDataExchange
     CButton m_btnToolCustomize;

@@ -30,9 +30,14 @@ void CMainDialog::ShowQuickSelect()
     int32_t code = popup.TrackAt(at.x, at.y, m_hWnd, text);
     PostMessage(WM_NULL, 0, 0);
     ::SetForegroundWindow(target);
+    if (code == QS_NONE)
+        return;
 
+    // The target must really be in front before the paste types into it, and
+    // before an error box notes which window to give the foreground back to.
+    WaitUntilTargetHasFocus(target);
     if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != m_hWnd)
-        PasteIntoTarget(target);
+        TypeCtrlV();
 }
 
 // Whatever the choice puts on the clipboard; TRUE when there is something to paste.
@@ -55,10 +60,4 @@ BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, co
         CopyItemToClipboard(code);
         return TRUE;
     }
-}
-
-void CMainDialog::PasteIntoTarget(HWND target)
-{
-    WaitUntilTargetHasFocus(target);
-    TypeCtrlV();
 }

@@ -38,3 +38,7 @@ centred_corner() { # "x y w h" count
   read -r x y w h <<<"$1"
   echo "$(( x + w / 2 - 100 )) $(( y + h / 2 - ( ($2 + 1) / 2 ) * 16 ))"
 }
+
+# Whether V went down, typed by anyone, since the last time this was asked:
+# the tests type no V themselves, so a 1 is the program's Ctrl+V.
+v_typed() { qd key-pressed v; }

@@ -1,0 +1,67 @@
+#!/bin/bash
+# With "QCopyPaste" 1 the QuickSelect popup pastes what it copied into the
+# program that was in front: phrases, history entries and files' contents. A
+# file that cannot be copied is reported and nothing is pasted, and when the
+# main window itself was in front the text is copied but never pasted there.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/quickselect_steps.sh"
+
+ERROR_TITLE='Quillorn - エラー'
+
+prepare_work
+printf 'Best regards,\r\nYamada' >"$WORK/sig.txt"
+: >"$WORK/empty.txt"
+win() { winepath -w "$WORK/$1"; }
+write_quickselect_file '@c' '-' 'Greeting [Thank you for your mail.]' "@f Signature [$(win sig.txt)]" \
+  "@f Missing [$(win missing.txt)]" "@f Empty [$(win empty.txt)]"
+# Root menu: 1 history submenu, 2 phrase, 3-5 files (the separator is skipped).
+start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" SystemInfo/QShowType=dword:3 SystemInfo/QCopyPaste=dword:1
+qd copy 'Editor' 'older entry' >/dev/null
+
+in_front() { # title [ms]: another program in front, long enough to be noted
+  start_other_program "$@"
+  sleep 0.4
+}
+
+# --- files that cannot be copied paste nothing; then a phrase is pasted
+in_front 'Target A' 20000
+for entry in 4 5; do
+  keys=()
+  for _ in $(seq "$entry"); do keys+=(down); done
+  open_popup_by_hotkey
+  walk_popup "${keys[@]}" enter
+  qd dismiss-box "$ERROR_TITLE" 3000 >/dev/null || fail "file entry $entry showed no message"
+  expect_eventually "Target A" "the other program is in front again after the message" qd front
+done
+open_popup_by_hotkey
+walk_popup down down enter
+expect_eq "$(other_program_text)" "Thank you for your mail." \
+  "only the phrase is pasted: the files that could not be copied paste nothing"
+expect_eq "$(qd clipboard)" "Thank you for your mail." "the phrase is on the clipboard"
+
+# --- a history entry (and the paste is seen as a V typed)
+in_front 'Target B' 10000
+v_typed >/dev/null
+open_popup_by_hotkey
+walk_popup down right down enter
+expect_eq "$(other_program_text)" "older entry" "the chosen history entry is pasted"
+expect_eq "$(v_typed)" "1" "the paste types Ctrl+V"
+
+# --- a file's contents
+in_front 'Target C' 10000
+open_popup_by_hotkey
+walk_popup down down down enter
+expect_eq "$(other_program_text)" 'Best regards,\r\nYamada' "the file's contents are pasted"
+
+# --- the main window in front: copied, but no Ctrl+V is typed into it
+qd focus-main
+sleep 0.4
+v_typed >/dev/null
+open_popup_by_hotkey
+walk_popup down down enter
+expect_eventually "Thank you for your mail." "the phrase is copied with the main window in front" qd clipboard
+sleep 0.5
+expect_eq "$(v_typed)" "0" "no Ctrl+V is typed when the main window was in front"
+expect_eq "$(qd front)" "main" "the main window stays in front"
+
+finish
