@@ -869,8 +869,13 @@ int CmdCloseWindowLike(const std::string& text, DWORD ms)
     if (!seen)
         Fail("no window with this text in its title");
     PrintAnsi(WindowText(search.found));
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
-    return 0;
+    // A program still starting up may not act on the first request.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        if (WaitFor(1000, [&] { return !IsWindow(search.found); }))
+            return 0;
+    }
+    Fail("the window did not close");
 }
 
 // Stands in for a text editor: appends its process id and its command line,

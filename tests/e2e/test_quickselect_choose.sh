@@ -3,7 +3,8 @@
 # contents go onto the clipboard and are recorded as new entries; a history
 # entry goes back onto the clipboard and to the top without a new entry; a
 # missing or empty file is reported and copies nothing. A missing phrase file
-# is created empty, and the file is read afresh at every popup.
+# is created empty, and the file is read afresh at every popup. Leaves a
+# picture of the popup (Japanese labels, a submenu open) in the work folder.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/quickselect_steps.sh"
 
@@ -83,5 +84,13 @@ for entry in 5 6; do
 done
 expect_eq "$(stat -c %s "$WORK/empty.txt")" "0" "the empty file is left as it was"
 [ -e "$WORK/missing.txt" ] && fail "choosing a missing file created it"
+
+# --- a picture of the open popup with its history submenu, to be looked at
+open_popup_by_hotkey
+qd key down >/dev/null
+qd key right >/dev/null
+expect_eq "$(qd menu-rects | wc -l)" "2" "Right opens the history submenu"
+screenshot quickselect-popup >/dev/null || fail "no screenshot of the popup"
+walk_popup esc esc
 
 finish
