@@ -1,0 +1,122 @@
+// The QuickSelect popup's Windows side: the phrase file opened as the popup
+// opens it, and the ".txt" association read from HKEY_CLASSES_ROOT.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "quickselect/QuickSelectEditor.h"
+#include "quickselect/QuickSelectPopupMenu.h"
+
+namespace {
+
+class PhraseFileBuildTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        char directory[MAX_PATH];
+        ::GetTempPathA(MAX_PATH, directory);
+        m_path = std::string(directory) + "quillorn_quickselect_test.txt";
+        ::DeleteFileA(m_path.c_str());
+    }
+    void TearDown() override { ::DeleteFileA(m_path.c_str()); }
+
+    void Write(const std::string& bytes)
+    {
+        HANDLE file = ::CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        ::CloseHandle(file);
+    }
+
+    std::string m_path;
+    CQuickSelectPopupMenu m_popup{QuickSelectHistory{}};
+};
+
+TEST_F(PhraseFileBuildTest, MissingFileIsCreatedEmptyAndGivesAnEmptyMenu)
+{
+    EXPECT_TRUE(m_popup.Build(m_path));
+    EXPECT_EQ(m_popup.GetRootItemCount(), 0);
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(::GetFileAttributesExA(m_path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(data.nFileSizeLow, 0u);
+}
+
+TEST_F(PhraseFileBuildTest, LinesOfAWindowsTextFileBecomeMenuItemsUpToCtrlZ)
+{
+    Write("Greeting [Thank you]\r\n> Sub\r\n[inner]\r\n<\r\n-\r\n\x1A" "Lost [after the end]\r\n");
+    ASSERT_TRUE(m_popup.Build(m_path));
+    EXPECT_EQ(m_popup.GetRootItemCount(), 3);   // phrase, submenu, separator
+}
+
+TEST_F(PhraseFileBuildTest, FileHeldOpenByAnotherProgramGivesNoPopup)
+{
+    Write("Greeting [Thank you]\r\n");
+    HANDLE held = ::CreateFileA(m_path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(m_popup.Build(m_path));
+    ::CloseHandle(held);
+    EXPECT_TRUE(m_popup.Build(m_path));
+    EXPECT_EQ(m_popup.GetRootItemCount(), 1);
+}
+
+// A key of its own under HKEY_CLASSES_ROOT, removed after each test.
+class ClassesRootValueTest : public ::testing::Test {
+protected:
+    void TearDown() override { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kSubkey); }
+
+    void SetDefault(DWORD type, const void* data, DWORD size)
+    {
+        HKEY key = nullptr;
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, kSubkey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        if (data)
+            ::RegSetValueExA(key, nullptr, 0, type, static_cast<const BYTE*>(data), size);
+        ::RegCloseKey(key);
+    }
+    void SetDefaultText(DWORD type, const std::string& text)
+    {
+        SetDefault(type, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    }
+    std::string Read(BOOL expected)
+    {
+        std::string value = "untouched";
+        EXPECT_EQ(ReadClassesRootValue(kSubkey, value), expected);
+        return value;
+    }
+
+    static constexpr const char* kSubkey = "QuillornTest.quickselect";
+};
+
+TEST_F(ClassesRootValueTest, StringValuesOfAnyLengthAreReadWhole)
+{
+    SetDefaultText(REG_SZ, "txtfile");
+    EXPECT_EQ(Read(TRUE), "txtfile");
+    // Longer than the 260 bytes a fixed buffer would have held.
+    std::string command = "\"C:\\Editors\\" + std::string(700, 'e') + ".exe\" \"%1\"";
+    SetDefaultText(REG_SZ, command);
+    EXPECT_EQ(Read(TRUE), command);
+}
+
+TEST_F(ClassesRootValueTest, ExpandableStringsHaveTheirReferencesExpanded)
+{
+    char windows[MAX_PATH] = "";
+    ASSERT_GT(::GetEnvironmentVariableA("SystemRoot", windows, sizeof windows), 0u);
+    SetDefaultText(REG_EXPAND_SZ, "%SystemRoot%\\system32\\notepad.exe %1");
+    EXPECT_EQ(Read(TRUE), std::string(windows) + "\\system32\\notepad.exe %1");
+}
+
+TEST_F(ClassesRootValueTest, NoUsableDefaultValueIsAFailure)
+{
+    EXPECT_EQ(Read(FALSE), "untouched");   // no key at all
+    SetDefault(REG_SZ, nullptr, 0);
+    EXPECT_EQ(Read(FALSE), "untouched");   // a key without a default value
+    SetDefaultText(REG_SZ, "");
+    EXPECT_EQ(Read(FALSE), "untouched");
+    DWORD number = 7;
+    SetDefault(REG_DWORD, &number, sizeof number);
+    EXPECT_EQ(Read(FALSE), "untouched");
+}
+
+} // namespace
