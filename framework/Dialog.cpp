@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <vector>
+
 #include "framework/DataExchange.h"
 #include "framework/WinApp.h"
 
@@ -35,7 +38,7 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)
     return dialog ? dialog->OnInitDialog() : TRUE;
 }
 
-BOOL CDialog::CreateFromTemplate(HWND parent)
+BOOL CDialog::CreateFromTemplate(HWND parent, bool hiddenUntilLoop)
 {
     // Templates may hold tab, up-down and other common controls.
     static const bool commonControlsReady = [] {
@@ -44,10 +47,38 @@ BOOL CDialog::CreateFromTemplate(HWND parent)
     }();
     (void)commonControlsReady;
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    HRSRC resource = ::FindResourceA(instance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
+    HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;
+    const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
+    if (!bytes)
+        return FALSE;
+    // A modal dialog is shown by its loop once initialised, not by the dialog
+    // manager: one that ends in OnInitDialog never appears, and a handler of
+    // WM_WINDOWPOSCHANGING can still keep it hidden.
+    std::vector<BYTE> copy(static_cast<const BYTE*>(bytes),
+                           static_cast<const BYTE*>(bytes) + ::SizeofResource(instance, resource));
+    if (hiddenUntilLoop)
+        ClearVisibleStyle(copy);
     HookWindowCreate();
-    HWND hwnd = ::CreateDialogParamA(instance, MAKEINTRESOURCEA(m_nIDTemplate), parent, DialogProc, 0);
+    HWND hwnd = ::CreateDialogIndirectParamA(instance, reinterpret_cast<const DLGTEMPLATE*>(copy.data()), parent,
+                                             DialogProc, 0);
     UnhookWindowCreate();
     return hwnd != nullptr && m_hWnd == hwnd;
+}
+
+// The style sits at offset 12 of an extended template, at 0 of a plain one.
+void CDialog::ClearVisibleStyle(std::vector<BYTE>& dialogTemplate)
+{
+    const WORD kExtendedSignature = 0xFFFF;
+    if (dialogTemplate.size() < 16)
+        return;
+    WORD signature;
+    memcpy(&signature, &dialogTemplate[2], sizeof signature);
+    size_t offset = signature == kExtendedSignature ? 12 : 0;
+    DWORD style;
+    memcpy(&style, &dialogTemplate[offset], sizeof style);
+    style &= ~WS_VISIBLE;
+    memcpy(&dialogTemplate[offset], &style, sizeof style);
 }
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)
@@ -56,7 +87,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
     m_pParentWnd = parent;
     CWinApp* app = AfxGetApp();
     CWnd* owner = parent ? parent : (app ? app->m_pMainWnd : nullptr);
-    return CreateFromTemplate(owner && owner != this ? owner->m_hWnd : nullptr);
+    return CreateFromTemplate(owner && owner != this ? owner->m_hWnd : nullptr, false);
 }
 
 // A popup cannot be owned by a child window, so the owner is the first
@@ -84,7 +115,7 @@ INT_PTR CDialog::DoModal()
     // Set before creation: OnInitDialog may already end the dialog.
     m_bContinueModal = true;
     m_nModalResult = -1;
-    if (CreateFromTemplate(owner)) {
+    if (CreateFromTemplate(owner, true)) {
         if (m_bContinueModal)
             RunModalLoop();
         // Hidden before the owner is enabled again, so that activation goes

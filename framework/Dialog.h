@@ -4,6 +4,8 @@
 #pragma once
 #include "framework/Wnd.h"
 
+#include <vector>
+
 class CDataExchange;
 
 class CDialog : public CWnd {
@@ -40,7 +42,8 @@ protected:
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static HWND OwnerFor(CWnd* parent);
-    BOOL CreateFromTemplate(HWND parent);
+    BOOL CreateFromTemplate(HWND parent, bool hiddenUntilLoop);
+    static void ClearVisibleStyle(std::vector<BYTE>& dialogTemplate);
     void RunModalLoop();
 
     bool m_bContinueModal = false;

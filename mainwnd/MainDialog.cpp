@@ -74,7 +74,6 @@ BOOL CMainDialog::OnInitDialog()
 
     // A second start only brings the first one forward and leaves no trace.
     if (!CheckFirstInstance(m_sharedMemory, kInstanceName, m_hWnd, TRUE)) {
-        m_bEndingAsSecond = TRUE;
         CDialog::OnCancel();
         return TRUE;
     }
@@ -180,14 +179,13 @@ void CMainDialog::ScrollListToTop()
 
 // --- Visibility -----------------------------------------------------------
 
-// While a hidden start is pending, and while a second start ends, nothing
-// shows the window. Nor may it become active unseen: that would take the
-// foreground from the program the user is working in (or, for a second
-// start, from the first instance it has just brought forward).
+// While a hidden start is pending nothing shows the window. Nor may it become
+// active unseen: that would take the foreground from the program the user is
+// working in.
 LRESULT CMainDialog::OnWindowPosChanging(WPARAM, LPARAM lParam)
 {
     auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-    if (m_bEndingAsSecond || (m_bStartHiddenPending && m_settings.RunToHide == 1)) {
+    if (m_bStartHiddenPending && m_settings.RunToHide == 1) {
         pos->flags &= ~SWP_SHOWWINDOW;
         pos->flags |= SWP_NOACTIVATE;
     }

@@ -163,7 +163,6 @@ private:
 
     BOOL m_bInitialized = FALSE;     // nothing is captured or laid out before
     BOOL m_bStartHiddenPending = TRUE;
-    BOOL m_bEndingAsSecond = FALSE;  // another instance runs: end unseen
     HWND m_hwndNextViewer = nullptr;
     BOOL m_bSelfCopy = FALSE;
     BOOL m_bReadingClipboard = FALSE;
