@@ -21,7 +21,11 @@ ColorRef* CMainSettingsHost::CustomColors()
 
 void CMainSettingsHost::LoadHistory()
 {
+    // Without redrawing the list does not update its scroll bar for each of
+    // thousands of lines.
+    m_main.HistoryList().SendMessage(WM_SETREDRAW, FALSE);
     ReadHistoryFile(m_main.History());
+    m_main.HistoryList().SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void CMainSettingsHost::SaveHistory()

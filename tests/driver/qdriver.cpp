@@ -21,7 +21,7 @@
 //       --format NAME[=DWORD]   also put this registered format (with a DWORD value)
 //       --time          print the milliseconds until the new entry shows
 //   qdriver clipboard                    CF_TEXT on the clipboard (exit 2 when there is none)
-//   qdriver launch PATH                  start the program; print the milliseconds until its window
+//   qdriver launch PATH                  start the program; print the milliseconds until its window shows
 //   qdriver exit-timed                   exit command; print the milliseconds until the window is gone
 //   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
 //   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
@@ -345,8 +345,8 @@ int CmdCopy(const std::vector<std::string>& a)
     return 0;
 }
 
-// Starts the program and prints the milliseconds until its main window is up
-// (the window exists only once start-up, history load included, is done).
+// Starts the program and prints the milliseconds until its main window shows:
+// the dialog loop shows it once start-up, history load included, is done.
 int CmdLaunch(const std::string& path)
 {
     std::string commandLine = "\"" + path + "\"";
@@ -360,7 +360,7 @@ int CmdLaunch(const std::string& path)
         Fail("cannot start the program");
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    while (!FindMain()) {
+    while (!IsWindowVisible(FindMain())) {
         if (MillisecondsSince(start) > 60000)
             Fail("the main window did not appear");
         Sleep(1);
@@ -967,7 +967,7 @@ int Run(const std::vector<std::string>& a)
     if (cmd == "rect") return CmdRect(a.size() > 2 ? Control((int)Number(a[2])) : RequireMain());
     if (cmd == "copy") return CmdCopy(a);
     if (cmd == "clipboard") return CmdClipboard();
-    if (cmd == "launch") return CmdLaunch(AnsiArg(arg(2)));
+    if (cmd == "launch") return CmdLaunch(Convert(arg(2), CP_UTF8, CP_ACP));   // a path: no escapes
     if (cmd == "exit-timed") return CmdExitTimed();
     if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "syscommand") { PostMessageA(RequireMain(), WM_SYSCOMMAND, Number(arg(2)), 0); return 0; }
