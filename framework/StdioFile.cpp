@@ -60,3 +60,8 @@ void CStdioFile::Close()
         ::CloseHandle(m_hFile);
     m_hFile = INVALID_HANDLE_VALUE;
 }
+
+ByteSource* CStdioFile::GetByteSource()
+{
+    return m_source.get();
+}

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+class ByteSource;
 class TextLineReader;
 class HandleByteSource;
 
@@ -27,6 +28,9 @@ public:
     BOOL Open(const char* path, unsigned flags);
     // The next line without its end; FALSE when no line is left.
     BOOL ReadString(std::string& line);
+    // The open file's bytes, for a reader that splits the lines itself (not
+    // to be mixed with ReadString); null while no file is open.
+    ByteSource* GetByteSource();
     void Close();
 
 private:

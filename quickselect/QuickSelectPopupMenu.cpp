@@ -1,7 +1,6 @@
 #include "quickselect/QuickSelectPopupMenu.h"
 
 #include "framework/StdioFile.h"
-#include "quickselect/StdioFileByteSource.h"
 
 CQuickSelectPopupMenu::CQuickSelectPopupMenu(QuickSelectHistory history) : m_menu(m_builder, history)
 {
@@ -14,8 +13,7 @@ BOOL CQuickSelectPopupMenu::Build(const std::string& path)
     if (!file.Open(path.c_str(), CStdioFile::modeRead | CStdioFile::shareExclusive | CStdioFile::modeCreate |
                                      CStdioFile::modeNoTruncate | CStdioFile::typeText))
         return m_menu.Build(nullptr);
-    CStdioFileByteSource lines(file);
-    return m_menu.Build(&lines);
+    return m_menu.Build(file.GetByteSource());
 }
 
 int32_t CQuickSelectPopupMenu::TrackAt(int x, int y, HWND owner, std::string& text) const
