@@ -1,6 +1,6 @@
 #include "core/DateTimeTemplate.h"
 
-#include "core/QuickSelectTexts.h"
+#include "core/UiTexts.h"
 
 namespace {
 

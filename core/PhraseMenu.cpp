@@ -7,7 +7,7 @@
 #include "core/HistoryItem.h"
 #include "core/HistoryList.h"
 #include "core/PhraseLine.h"
-#include "core/QuickSelectTexts.h"
+#include "core/UiTexts.h"
 #include "core/TextLineReader.h"
 
 namespace {

@@ -24,3 +24,11 @@ inline const char kSysMenuFont[] = "フォント設定(&F)...";
 inline const char kSysMenuCustomize[] = "カスタマイズ(&C)...";
 inline const char kSysMenuVersion[] = "バージョン情報(&A)...";
 inline const char kSysMenuExit[] = "Quillorn の終了(&X)";
+
+// The QuickSelect menu and its date/time stamps.
+inline const char kHistoryMenuTitle[] = "クリップボード履歴";
+inline const char kEditEntryLabel[] = "クイックセレクトの編集...";
+inline const char kMorningJapanese[] = "午前";
+inline const char kAfternoonJapanese[] = "午後";
+// Sunday first.
+inline const char* const kWeekdayKanji[7] = {"日", "月", "火", "水", "木", "金", "土"};

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/QuickSelectTexts.h"
+#include "core/UiTexts.h"
 #include "core/TextLineReader.h"
 #include "tests/core/FixedHistoryList.h"
 #include "tests/core/RecordingMenuBuilder.h"
