@@ -22,4 +22,13 @@ qd copy 'Browser' 'tab\there\nlone LF' >/dev/null
 expect_eq "$(qd list | head -1)" 'tab    here\nlone LF' "a tab becomes four spaces, a lone LF stays"
 expect_eq "$(qd list | wc -l)" "2" "both copies are recorded"
 
+# Text from an X program reaches Wine's clipboard through the X selection;
+# it is recorded once, with the text as copied.
+printf 'Xから コピー' | xclip -selection clipboard -display "$DISPLAY" -i &
+xclip_pid=$!
+newest() { qd list | head -1; }
+expect_eventually 'Xから コピー' "text copied in an X program is recorded" newest
+expect_eq "$(qd list | grep -c 'Xから コピー')" "1" "the X copy is recorded once"
+kill "$xclip_pid" 2>/dev/null
+
 finish
