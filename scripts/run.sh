@@ -17,6 +17,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   export WINEPREFIX=${QUILLORN_WINEPREFIX:-$HOME/.local/share/quillorn/wine}
   export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
   if [ ! -d "$WINEPREFIX" ]; then
+    mkdir -p "$(dirname "$WINEPREFIX")"   # Wine makes the prefix, not its parents
     wine wineboot -i </dev/null >/dev/null 2>&1
     "$root/scripts/prefix-setup.sh"
   fi

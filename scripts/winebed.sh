@@ -42,6 +42,7 @@ start() {
     return 0
   fi
   local display xvfb_pid server_pid
+  command -v wine >/dev/null && command -v Xvfb >/dev/null || "$(dirname "$0")/setup.sh" || exit 1
   display=$(free_display)
   Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp </dev/null >"$dir/xvfb.log" 2>&1 &
   xvfb_pid=$!
