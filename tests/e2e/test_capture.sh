@@ -24,11 +24,14 @@ expect_eq "$(qd list | wc -l)" "2" "both copies are recorded"
 
 # Text from an X program reaches Wine's clipboard through the X selection;
 # it is recorded once, with the text as copied.
-printf 'Xから コピー' | xclip -selection clipboard -display "$DISPLAY" -i &
+# -quiet keeps xclip in the foreground, so it can be ended, and it must not
+# hold ctest's output open.
+printf 'Xから コピー' | xclip -quiet -selection clipboard -display "$DISPLAY" -i >/dev/null 2>&1 &
 xclip_pid=$!
 newest() { qd list | head -1; }
 expect_eventually 'Xから コピー' "text copied in an X program is recorded" newest
 expect_eq "$(qd list | grep -c 'Xから コピー')" "1" "the X copy is recorded once"
 kill "$xclip_pid" 2>/dev/null
+wait "$xclip_pid" 2>/dev/null
 
 finish
