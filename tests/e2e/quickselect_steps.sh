@@ -42,3 +42,11 @@ centred_corner() { # "x y w h" count
 # Whether V went down, typed by anyone, since the last time this was asked:
 # the tests type no V themselves, so a 1 is the program's Ctrl+V.
 v_typed() { qd key-pressed v; }
+
+# Puts the mouse cursor at X Y for the program too: under Wine a motion event
+# of the previous warp can still arrive and move it back, so it is set twice.
+move_cursor() {
+  qd cursor "$1" "$2"
+  sleep 0.3
+  qd cursor "$1" "$2" || fail "the cursor did not stay at $1 $2"
+}

@@ -39,7 +39,7 @@ expect_eq "$(qd list)" "kept" "Esc leaves the history alone"
 expect_eventually "Editor" "after the popup the other program is in front again" qd front
 
 # --- a tray click set to action 1 opens it at the cursor even with QShowType 3
-qd cursor 300 200
+move_cursor 300 200
 qd post 0x46F 777 0x201
 qd wait-menu 3000 || fail "a tray click set to action 1 did not open the popup"
 expect_eq "$(popup_corner)" "300 200" "a tray click opens the popup at the mouse cursor"
@@ -59,7 +59,7 @@ open_popup_by_hotkey
 expect_eq "$(popup_corner)" "$(centred_corner "$focus" $ROOT_ITEMS)" \
   "QShowType 0: centred on the other program's edit control"
 walk_popup esc
-qd cursor 640 90
+move_cursor 640 90
 qd post 0x46F 777 0x201
 qd wait-menu 3000 || fail "a tray click set to action 1 did not open the popup"
 expect_eq "$(popup_corner)" "640 90" "a tray click opens the popup at the cursor with QShowType 0"
@@ -83,7 +83,7 @@ walk_popup esc
 
 # --- 2: at the mouse cursor
 start_with 2
-qd cursor 150 420
+move_cursor 150 420
 open_popup_by_hotkey
 expect_eq "$(popup_corner)" "150 420" "QShowType 2: the top-left corner is at the mouse cursor"
 walk_popup esc
