@@ -1,0 +1,110 @@
+// What the driver's parts share: the main window, waiting while answering
+// messages, and the commands that qdriver.cpp dispatches to.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "tests/driver/Text.h"
+
+const char kMainTitle[] = "Quillorn";
+const char kDialogClass[] = "#32770";
+const DWORD kDefaultWaitMs = 5000;
+
+// --- the main window (MainWindow.cpp) ---------------------------------------
+
+HWND FindMain();
+HWND RequireMain();
+HWND Control(int id);
+// The control whose id is argument I, else the main window itself.
+HWND ControlOrMain(const Args& a, size_t i);
+std::string WindowText(HWND hwnd);
+bool BringMainToFront();
+
+// Lets the waiting process answer messages (its own windows, clipboard requests).
+void Pump(DWORD ms);
+
+template <class Done>
+bool WaitFor(DWORD ms, Done done)
+{
+    DWORD end = GetTickCount() + ms;
+    while (!done()) {
+        if ((LONG)(end - GetTickCount()) <= 0)
+            return false;
+        Pump(25);
+    }
+    return true;
+}
+
+// Milliseconds from argument I, kDefaultWaitMs without it.
+DWORD WaitArg(const Args& a, size_t i);
+
+// The history's newest line, identified by its count and its item data, which
+// changes whenever a new entry is put on top.
+struct ListState {
+    LRESULT count = -1;
+    LRESULT top = 0;
+    bool operator!=(const ListState& o) const { return count != o.count || top != o.top; }
+};
+
+ListState ReadListState();
+
+int CmdWaitMain(DWORD ms);
+int CmdControls();
+int CmdList();
+int CmdSelection();
+int CmdSelect(const Args& a);
+int CmdVisible(HWND hwnd);
+int CmdSend(const Args& a);
+int CmdPost(const Args& a);
+int CmdMainWindows();
+int CmdFront();
+int CmdTopmost();
+int CmdTrayIcon();
+int CmdFocusMain();
+
+// --- the clipboard (Clipboard.cpp) ------------------------------------------
+
+int CmdCopy(const Args& a);
+int CmdClipboard();
+
+// --- keyboard and mouse (Input.cpp) -----------------------------------------
+
+WORD KeyCode(const std::string& name);
+// A key pressed and released.
+void PressKey(WORD vk);
+int CmdKey(const std::string& combo);
+int CmdHotkeyTaken(const std::string& combo);
+int CmdHoldHotkey(const std::string& combo, DWORD ms);
+int CmdClickLine(const std::string& how, int line);
+int CmdKeyPressed(const std::string& key);
+
+// --- popup menus (Menus.cpp) ------------------------------------------------
+
+bool MenuOpen();
+int CmdMenuChoose(const std::string& text);
+int CmdMenuRects();
+
+// --- other programs (OtherPrograms.cpp) -------------------------------------
+
+int CmdPasteTarget(const Args& a);
+int CmdDismissBox(const std::string& title, DWORD ms);
+int CmdCloseWindowLike(const std::string& text, DWORD ms);
+int CmdRecordArgs(const std::string& file);
+int CmdProcessObject(DWORD pid);
+
+// --- the screen (Screen.cpp) ------------------------------------------------
+
+int CmdRect(HWND hwnd);
+int CmdScreenshot(const std::string& path);
+int CmdCursor(int x, int y);
+int CmdWorkArea();
+int CmdFocusRect();
+int CmdCaret();
+
+// --- start and exit, timed (Launch.cpp) -------------------------------------
+
+double MillisecondsSince(const LARGE_INTEGER& start);
+int CmdLaunch(const std::string& path);
+int CmdExitTimed();

@@ -1,0 +1,134 @@
+// Stand-ins for the programs around Quillorn: a paste target, an editor it
+// starts, and the windows and processes it leaves behind.
+#include "tests/driver/Driver.h"
+
+#include <cstdio>
+
+namespace {
+
+const DWORD kPasteSettleMs = 500;
+const int kTargetX = 420;
+const int kTargetY = 300;
+const int kTargetWidth = 360;
+const int kTargetHeight = 200;
+const int kEditMargin = 4;
+const int kEditWidth = 340;
+const int kEditHeight = 160;
+const int kCloseAttempts = 5;
+const DWORD kCloseWaitMs = 1000;
+// The static control that holds a message box's text.
+const int kMessageBoxText = 0xFFFF;
+
+HWND FindVisibleTitled(const std::string& ansiTitle)
+{
+    HWND found = FindWindowA(nullptr, ansiTitle.c_str());
+    return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+}  // namespace
+
+// A window of "another program" with an edit control in front; prints what the
+// program pasted into it.
+int CmdPasteTarget(const Args& a)
+{
+    if (a.size() < 4)
+        Fail("paste-target TITLE MS");
+    HWND frame = CreateWindowExA(0, kDialogClass, AnsiArg(a[2]).c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 kTargetX, kTargetY, kTargetWidth, kTargetHeight, nullptr, nullptr,
+                                 GetModuleHandleA(nullptr), nullptr);
+    HWND edit = CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "",
+                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOVSCROLL | WS_VSCROLL,
+                                kEditMargin, kEditMargin, kEditWidth, kEditHeight, frame, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    SetForegroundWindow(frame);
+    SetFocus(edit);
+    printf("ready\n");
+    fflush(stdout);
+    // Ends early once a text has landed and stayed unchanged for a moment.
+    DWORD end = GetTickCount() + (DWORD)Number(a[3]);
+    std::string landed;
+    DWORD landedAt = 0;
+    while ((LONG)(end - GetTickCount()) > 0) {
+        Pump(kPasteSettleMs / 5);
+        std::string now = WindowText(edit);
+        if (now != landed) {
+            landed = now;
+            landedAt = GetTickCount();
+        } else if (!landed.empty() && GetTickCount() - landedAt >= kPasteSettleMs) {
+            break;
+        }
+    }
+    PrintAnsi(WindowText(edit));
+    DestroyWindow(frame);
+    return 0;
+}
+
+// Waits for a message box with this title, prints its text and presses OK.
+int CmdDismissBox(const std::string& title, DWORD ms)
+{
+    std::string ansi = AnsiArg(title);
+    HWND box = nullptr;
+    if (!WaitFor(ms, [&] { return (box = FindVisibleTitled(ansi)) != nullptr; }))
+        Fail("no message box with this title");
+    HWND text = GetDlgItem(box, kMessageBoxText);
+    PrintAnsi(text ? WindowText(text) : std::string());
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return WaitFor(kDefaultWaitMs, [&] { return !IsWindow(box) || !IsWindowVisible(box); }) ? 0 : 1;
+}
+
+// Waits for a top-level window whose title holds TEXT, prints the title and closes it.
+int CmdCloseWindowLike(const std::string& text, DWORD ms)
+{
+    struct Search { std::string part; HWND found; } search = {AnsiArg(text), nullptr};
+    bool seen = WaitFor(ms, [&] {
+        EnumWindows([](HWND hwnd, LPARAM s) -> BOOL {
+            auto* search = (Search*)s;
+            if (IsWindowVisible(hwnd) && WindowText(hwnd).find(search->part) != std::string::npos) {
+                search->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        }, (LPARAM)&search);
+        return search.found != nullptr;
+    });
+    if (!seen)
+        Fail("no window with this text in its title");
+    PrintAnsi(WindowText(search.found));
+    // A program still starting up may not act on the first request.
+    for (int attempt = 0; attempt < kCloseAttempts; ++attempt) {
+        PostMessageA(search.found, WM_CLOSE, 0, 0);
+        if (WaitFor(kCloseWaitMs, [&] { return !IsWindow(search.found); }))
+            return 0;
+    }
+    Fail("the window did not close");
+}
+
+// Stands in for a text editor: appends its process id and its command line,
+// as it was started, to FILE.
+int CmdRecordArgs(const std::string& file)
+{
+    std::string record = std::to_string(GetCurrentProcessId()) + "\n" +
+                         Convert(GetCommandLineA(), CP_ACP, CP_UTF8) + "\n";
+    FILE* f = fopen(Convert(file, CP_UTF8, CP_ACP).c_str(), "ab");
+    if (!f)
+        Fail("cannot write the record");
+    fwrite(record.data(), 1, record.size(), f);
+    fclose(f);
+    return 0;
+}
+
+// "gone" once an ended process has no handle left anywhere, "held" while
+// someone keeps a handle to it, "running" while it runs.
+int CmdProcessObject(DWORD pid)
+{
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+    if (!process) {
+        printf("gone\n");
+        return 0;
+    }
+    DWORD code = 0;
+    GetExitCodeProcess(process, &code);
+    CloseHandle(process);
+    printf("%s\n", code == STILL_ACTIVE ? "running" : "held");
+    return 0;
+}
