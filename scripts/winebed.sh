@@ -41,6 +41,9 @@ start() {
   if running; then
     return 0
   fi
+  # A bed that is half gone (one of its servers died) is cleared first, so that
+  # no server of it is left behind.
+  stop
   local display xvfb_pid server_pid
   command -v wine >/dev/null && command -v Xvfb >/dev/null || "$(dirname "$0")/setup.sh" || exit 1
   display=$(free_display)
@@ -67,9 +70,19 @@ ENV
   source "$envfile.new"
 
   # The server must know the display from the start, and must not hold the
-  # caller's pipes open (ctest would wait for it).
+  # caller's pipes open (ctest would wait for it). It refuses to start in a
+  # prefix folder that does not exist yet.
+  mkdir -p "$WINEPREFIX"
   wineserver -f -p </dev/null >"$dir/wineserver.log" 2>&1 &
   server_pid=$!
+  sleep 0.2
+  if ! alive "$server_pid"; then
+    echo "winebed: the wineserver did not start" >&2
+    cat "$dir/wineserver.log" >&2
+    kill "$xvfb_pid" 2>/dev/null
+    rm -f "$envfile.new"
+    exit 1
+  fi
   echo "export WINESERVER_PID=$server_pid" >>"$envfile.new"
   wine wineboot -i </dev/null >"$dir/wineboot.log" 2>&1
   "$(dirname "$0")/prefix-setup.sh"
@@ -88,6 +101,7 @@ ENV
     exit 1
   fi
   mv "$envfile.new" "$envfile"
+  running || { echo "winebed: the wineserver ended during set-up" >&2; cat "$dir/wineserver.log" >&2; stop; exit 1; }
 }
 
 stop() {
