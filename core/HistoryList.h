@@ -13,7 +13,8 @@ public:
     virtual int GetCount() const = 0;
     virtual HistoryItem* GetItem(int index) const = 0;          // null when out of range
     virtual std::string GetLineText(int index) const = 0;        // the display string
-    virtual void InsertLine(int index, const std::string& display, HistoryItem* item) = 0;
+    // False when the list has no room left: the item is then not in the list.
+    virtual bool InsertLine(int index, const std::string& display, HistoryItem* item) = 0;
     virtual void DeleteLine(int index) = 0;                      // does not delete the item
     virtual int GetCurSel() const = 0;                           // -1 when nothing is selected
     virtual void SetCurSel(int index) = 0;                       // -1 clears the selection

@@ -31,9 +31,10 @@ bool HistoryModel::AddCapturedText(const std::string& text, const std::string& s
     item->text = text;
     item->source = source;
     item->time = time;
-    m_nTotalBytes += static_cast<int64_t>(item->text.size());
     std::string display = MakeDisplayText(item->text);
-    InsertAtTop(display, item.release());
+    if (!InsertAtTop(display, item.get()))
+        return false;
+    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
     m_effects.UpdateInfoView();
     TrimHistory(false);
     return true;
@@ -47,18 +48,22 @@ int HistoryModel::SelectionAfterInsert() const
     return selected >= 0 ? selected : 0;
 }
 
-void HistoryModel::InsertAtTop(const std::string& display, HistoryItem* item)
+bool HistoryModel::InsertAtTop(const std::string& display, HistoryItem* item)
 {
     int selection = SelectionAfterInsert();
-    m_list.InsertLine(0, display, item);
+    if (!m_list.InsertLine(0, display, item))
+        return false;
     m_list.SetCurSel(selection);
+    return true;
 }
 
-void HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
+bool HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
 {
-    m_nTotalBytes += static_cast<int64_t>(item->text.size());
     std::string display = MakeDisplayText(item->text);
-    m_list.InsertLine(m_list.GetCount(), display, item.release());
+    if (!m_list.InsertLine(m_list.GetCount(), display, item.get()))
+        return false;
+    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
+    return true;
 }
 
 void HistoryModel::RemoveLine(int index)
@@ -124,8 +129,11 @@ void HistoryModel::MoveToTop(int index)
     // The selection rule looks at the selection before the entry leaves it.
     int selection = SelectionAfterInsert();
     std::string display = m_list.GetLineText(index);
-    m_list.DeleteLine(index);
-    m_list.InsertLine(0, display, item);
+    // The new line goes in before the old one leaves, so that a full list
+    // cannot lose the entry.
+    if (!m_list.InsertLine(0, display, item))
+        return;
+    m_list.DeleteLine(index + 1);
     m_list.SetCurSel(selection);
 }
 

@@ -32,12 +32,14 @@ public:
     bool AddCapturedText(const std::string& text, const std::string& source, int32_t time);
 
     // Puts a line at the top and selects it, or with "NoAdjustCur" 1 keeps
-    // the selection at the index it had (0 when nothing was selected).
-    void InsertAtTop(const std::string& display, HistoryItem* item);
+    // the selection at the index it had (0 when nothing was selected). False,
+    // with nothing changed, when the list has no room.
+    bool InsertAtTop(const std::string& display, HistoryItem* item);
 
     // Appends an entry read from the history file below the others, without
-    // touching the selection and without trimming.
-    void AppendLoaded(std::unique_ptr<HistoryItem> item);
+    // touching the selection and without trimming. False when the list has no
+    // room; the entry is then freed.
+    bool AppendLoaded(std::unique_ptr<HistoryItem> item);
 
     // Removes the oldest entry; does nothing on an empty list.
     void RemoveLast();

@@ -2,6 +2,8 @@
 
 #include "framework/Wnd.h"
 
+#include "core/PathParts.h"
+
 namespace {
 
 CWinApp* g_app = nullptr;
@@ -13,9 +15,8 @@ std::string ExecutableBaseName()
     char path[MAX_PATH];
     DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::string name(path, length);
-    size_t slash = name.find_last_of("\\/:");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
+    // Byte by byte, the second half of a Japanese character can pass for a backslash.
+    name.erase(0, DirectoryPart(name).size());
     size_t dot = name.rfind('.');
     if (dot != std::string::npos)
         name.erase(dot);

@@ -38,14 +38,15 @@ void CMainDialog::CopySelected(BOOL close)
         ShowWindow(SW_HIDE);
 }
 
-void CMainDialog::CopyItemToClipboard(int index)
+// TRUE when the entry's text is on the clipboard.
+BOOL CMainDialog::CopyItemToClipboard(int index)
 {
     HistoryItem* item = m_historyLines.GetItem(index);
     if (!item)
-        return;
+        return FALSE;
     m_history.MoveToTop(index);
     UpdateInfoView();
-    m_history.WriteBackToClipboard(item->text);
+    return m_history.WriteBackToClipboard(item->text);
 }
 
 bool CMainDialog::WriteClipboardText(const std::string& text)
@@ -54,6 +55,10 @@ bool CMainDialog::WriteClipboardText(const std::string& text)
     if (!block)
         return false;
     char* bytes = static_cast<char*>(::GlobalLock(block));
+    if (!bytes) {
+        ::GlobalFree(block);
+        return false;
+    }
     memcpy(bytes, text.c_str(), text.size() + 1);
     ::GlobalUnlock(block);
     if (!::OpenClipboard(m_hWnd)) {
@@ -78,8 +83,13 @@ void CMainDialog::EmptyClipboard()
 
 void CMainDialog::PasteToPrevious(BOOL close, BOOL copyFirst)
 {
-    if (copyFirst)
+    // With nothing chosen there is nothing to paste: typing Ctrl+V would put
+    // whatever else is on the clipboard into the other program.
+    if (copyFirst) {
+        if (m_listHistory.GetCurSel() < 0)
+            return;
         CopySelected(FALSE);
+    }
     if (!m_hwndPrevForeground || !::IsWindow(m_hwndPrevForeground))
         return;
     // Stay visible above the target while it takes the foreground.
@@ -117,7 +127,7 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg)
     if (msg->message == WM_KEYDOWN) {
         if (msg->hwnd == m_listHistory.m_hWnd)
             return OnHistoryListKey(msg) || CDialog::PreTranslateMessage(msg);
-        if (msg->wParam == VK_RETURN && ::IsChild(m_hWnd, msg->hwnd))
+        if (msg->wParam == VK_RETURN && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd)))
             ToggleView();
     }
     return CDialog::PreTranslateMessage(msg);

@@ -20,11 +20,13 @@ std::string CListBoxHistory::GetLineText(int index) const
     return text;
 }
 
-void CListBoxHistory::InsertLine(int index, const std::string& display, HistoryItem* item)
+bool CListBoxHistory::InsertLine(int index, const std::string& display, HistoryItem* item)
 {
     int at = m_list.InsertString(index, display.c_str());
-    if (at >= 0)
-        m_list.SetItemData(at, reinterpret_cast<DWORD_PTR>(item));
+    if (at < 0)
+        return false;   // LB_ERRSPACE
+    m_list.SetItemData(at, reinterpret_cast<DWORD_PTR>(item));
+    return true;
 }
 
 void CListBoxHistory::DeleteLine(int index)

@@ -11,7 +11,7 @@ public:
     int GetCount() const override;
     HistoryItem* GetItem(int index) const override;
     std::string GetLineText(int index) const override;
-    void InsertLine(int index, const std::string& display, HistoryItem* item) override;
+    bool InsertLine(int index, const std::string& display, HistoryItem* item) override;
     void DeleteLine(int index) override;
     int GetCurSel() const override { return m_list.GetCurSel(); }
     void SetCurSel(int index) override { m_list.SetCurSel(index); }

@@ -52,7 +52,7 @@ public:
 
     // --- History commands
     void CopySelected(BOOL close);
-    void CopyItemToClipboard(int index);
+    BOOL CopyItemToClipboard(int index);
     bool WriteClipboardText(const std::string& text) override;
     void PasteToPrevious(BOOL close, BOOL copyFirst);
     void ListContextMenu(POINT point);

@@ -52,12 +52,9 @@ BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, co
     case QS_FILE:
         return CopyFileToClipboard(text);
     case QS_TEXT:
-        WriteClipboardText(text);
-        return TRUE;
+        return WriteClipboardText(text);
     default:
-        if (code < 0)
-            return FALSE;
-        CopyItemToClipboard(code);
-        return TRUE;
+        // A failed copy must not paste what happened to be on the clipboard.
+        return code >= 0 && CopyItemToClipboard(code);
     }
 }

@@ -24,11 +24,14 @@ public:
     int GetCount() const override { return static_cast<int>(m_lines.size()); }
     HistoryItem* GetItem(int index) const override { return InRange(index) ? m_lines[index].second : nullptr; }
     std::string GetLineText(int index) const override { return InRange(index) ? m_lines[index].first : ""; }
-    void InsertLine(int index, const std::string& display, HistoryItem* item) override
+    bool InsertLine(int index, const std::string& display, HistoryItem* item) override
     {
+        if (GetCount() >= m_capacity)
+            return false;
         m_lines.insert(m_lines.begin() + index, {display, item});
         if (m_selection >= index)
             ++m_selection;
+        return true;
     }
     void DeleteLine(int index) override
     {
@@ -40,6 +43,9 @@ public:
     }
     int GetCurSel() const override { return m_selection; }
     void SetCurSel(int index) override { m_selection = InRange(index) ? index : -1; }
+
+    // A list box out of memory takes no more lines.
+    void LimitLines(int capacity) { m_capacity = capacity; }
 
     // The texts from the top down, for compact checks.
     std::vector<std::string> Texts() const
@@ -55,4 +61,5 @@ private:
 
     std::vector<std::pair<std::string, HistoryItem*>> m_lines;
     int m_selection = -1;
+    int m_capacity = 1 << 30;
 };

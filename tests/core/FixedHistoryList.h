@@ -30,7 +30,7 @@ public:
         const HistoryItem* item = GetItem(index);
         return item ? item->text : std::string();
     }
-    void InsertLine(int, const std::string&, HistoryItem*) override {}
+    bool InsertLine(int, const std::string&, HistoryItem*) override { return false; }
     void DeleteLine(int) override {}
     int GetCurSel() const override { return -1; }
     void SetCurSel(int) override {}

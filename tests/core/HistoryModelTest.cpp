@@ -285,6 +285,24 @@ TEST_F(HistoryModelTest, MoveToTopWithNoAdjustCurKeepsTheSelectedRow)
     EXPECT_EQ(list.GetItem(2)->text, "b");
 }
 
+// A list box out of memory refuses lines: nothing may leak (the sanitizer
+// checks), the size total must not count what is not there, and an entry
+// being moved must not be lost.
+TEST_F(HistoryModelTest, AFullListRefusesNewEntriesButLosesNone)
+{
+    Load({"bb", "a"});
+    list.LimitLines(2);
+    EXPECT_FALSE(model.AddCapturedText("new", "Editor", 1));
+    EXPECT_FALSE(model.AppendLoaded(std::make_unique<HistoryItem>()));
+    EXPECT_EQ(list.Texts(), (Texts{"bb", "a"}));
+    EXPECT_EQ(model.TotalBytes(), 3);
+
+    list.SetCurSel(1);
+    model.MoveToTop(1);
+    EXPECT_EQ(list.Texts(), (Texts{"bb", "a"}));
+    EXPECT_EQ(list.GetCurSel(), 1);
+}
+
 TEST_F(HistoryModelTest, FreeAllEmptiesEverything)
 {
     Load({"c", "b", "a"});

@@ -36,4 +36,16 @@ qd wait-hidden || fail "paste and close hides the main window"
 expect_eq "$(other_program_text)" "二番目" "the text lands in the other program"
 expect_eq "$(qd list | wc -l)" "3" "pasting records no entry"
 
+# --- nothing chosen: the clipboard's text is not typed into the other program
+start_other_program 'Target editor' 4000
+qd post 0x46F 777 0x201   # tray left click: the hidden window comes back
+qd wait-shown || fail "the tray click did not show the window"
+sleep 0.5
+qd focus-main || fail "the main window did not come to the front"
+qd select -1
+run_command 32778
+run_command 32780
+expect_eq "$(other_program_text)" "" "with no entry chosen nothing is pasted"
+expect_eq "$(qd visible)" "1" "paste and close with no entry chosen leaves the window open"
+
 finish

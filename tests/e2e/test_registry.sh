@@ -90,4 +90,18 @@ start_quillorn
 kill "$QUILLORN_PID"; wait "$QUILLORN_PID" 2>/dev/null; QUILLORN_PID=
 registry_key_exists && fail "settings were written although the exit command never ran"
 
+# --- the key is named after the program file, also when a byte of a Japanese
+# name looks like a backslash (ソ and 表 end in 0x5C in Shift-JIS)
+renamed_key='HKCU\Software\Hembrooke\表ソ'
+wine reg delete "$renamed_key" /f </dev/null >/dev/null 2>&1
+prepare_work
+mv "$WORK/Quillorn.exe" "$WORK/表ソ.exe"
+(cd "$WORK" && exec wine "$WORK/表ソ.exe" </dev/null >"$WORK/quillorn.log" 2>&1) &
+QUILLORN_PID=$!
+qd wait-main 15000 >/dev/null || fail "the renamed program's window did not appear"
+stop_quillorn
+wine reg query "$renamed_key\\SystemInfo" /v HNumber </dev/null >/dev/null 2>&1 ||
+  fail "the renamed program did not keep its settings under its own name"
+wine reg delete "$renamed_key" /f </dev/null >/dev/null 2>&1
+
 finish
