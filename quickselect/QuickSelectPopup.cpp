@@ -35,7 +35,9 @@ void CMainDialog::ShowQuickSelect()
 
     // The target must really be in front before the paste types into it, and
     // before an error box notes which window to give the foreground back to.
-    WaitUntilTargetHasFocus(target);
+    // The desktop, the stand-in when no program was in front, takes no focus.
+    if (target != ::GetDesktopWindow())
+        WaitUntilTargetHasFocus(target);
     if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != m_hWnd)
         TypeCtrlV();
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/win32/ScratchFile.h"
+
 #include <string>
 
 #include "quickselect/QuickSelectEditor.h"
@@ -13,24 +15,11 @@ namespace {
 
 class PhraseFileBuildTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        char directory[MAX_PATH];
-        ::GetTempPathA(MAX_PATH, directory);
-        m_path = std::string(directory) + "quillorn_quickselect_test.txt";
-        ::DeleteFileA(m_path.c_str());
-    }
-    void TearDown() override { ::DeleteFileA(m_path.c_str()); }
+    ScratchFile m_file{"quillorn_quickselect_test.txt"};
+    const std::string& m_path = m_file.Path();
 
-    void Write(const std::string& bytes)
-    {
-        HANDLE file = ::CreateFileA(m_path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        ::CloseHandle(file);
-    }
+    void Write(const std::string& bytes) { m_file.Write(bytes); }
 
-    std::string m_path;
     CQuickSelectPopupMenu m_popup{QuickSelectHistory{}};
 };
 
