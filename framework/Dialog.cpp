@@ -83,6 +83,8 @@ void CDialog::ClearVisibleStyle(std::vector<BYTE>& dialogTemplate)
 
 BOOL CDialog::Create(UINT templateId, CWnd* parent)
 {
+    if (m_hWnd)
+        return FALSE;   // one window per object: the one up stays as it is
     m_nIDTemplate = templateId;
     m_pParentWnd = parent;
     CWinApp* app = AfxGetApp();
@@ -107,6 +109,10 @@ HWND CDialog::OwnerFor(CWnd* parent)
 
 INT_PTR CDialog::DoModal()
 {
+    // An object whose window is already up cannot run a second one; its own
+    // window must not be taken down by the attempt.
+    if (m_hWnd)
+        return -1;
     HWND owner = OwnerFor(m_pParentWnd);
     bool ownerDisabled = owner && ::IsWindowEnabled(owner);
     if (ownerDisabled)

@@ -201,4 +201,19 @@ TEST(DialogTest, AModelessPageIsAChildOfItsParentAndIsFilledWhenCreated)
     EXPECT_EQ(page.m_hWnd, nullptr) << "the page goes with its parent";
 }
 
+// The version box and the start-up title share one object: opening it again
+// while it is up must leave the window that is up alone.
+TEST(DialogTest, ADialogWhoseWindowIsUpIsNotOpenedAgain)
+{
+    OwnerWindow parent;
+    CheckPage page;
+    ASSERT_TRUE(page.Create(IDD_TEST_PAGE, &parent));
+    HWND up = page.m_hWnd;
+    EXPECT_FALSE(page.Create(IDD_TEST_PAGE, &parent));
+    EXPECT_EQ(page.DoModal(), -1);
+    EXPECT_EQ(page.m_hWnd, up);
+    EXPECT_TRUE(::IsWindow(up));
+    EXPECT_TRUE(::IsWindowEnabled(parent));
+}
+
 }  // namespace
