@@ -83,12 +83,12 @@ void CMainDialog::EmptyClipboard()
 
 void CMainDialog::PasteToPrevious(BOOL close, BOOL copyFirst)
 {
-    // With nothing chosen there is nothing to paste: typing Ctrl+V would put
+    // With nothing chosen, or when the copy failed, typing Ctrl+V would put
     // whatever else is on the clipboard into the other program.
     if (copyFirst) {
-        if (m_listHistory.GetCurSel() < 0)
+        int selected = m_listHistory.GetCurSel();
+        if (selected < 0 || !CopyItemToClipboard(selected))
             return;
-        CopySelected(FALSE);
     }
     if (!m_hwndPrevForeground || !::IsWindow(m_hwndPrevForeground))
         return;
