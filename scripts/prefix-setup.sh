@@ -8,7 +8,7 @@
 set -u
 cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 substitutes='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes'
-if fc-list | grep -q 'UmePlus P Gothic'; then
+if [ -f /usr/share/fonts/truetype/umeplus/umeplus-p-gothic.ttf ]; then
   proportional='UmePlus P Gothic' fixed='UmePlus Gothic'
 else
   proportional='IPAPGothic' fixed='IPAGothic'
