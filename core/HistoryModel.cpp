@@ -23,18 +23,18 @@ bool HistoryModel::IsRepeatOfNewest(const std::string& text) const
     return newest && newest->text == text;
 }
 
-bool HistoryModel::AddCapturedText(const std::string& text, const std::string& source, int32_t time)
+bool HistoryModel::AddCapturedText(std::string text, const std::string& source, int32_t time)
 {
     if (IsRepeatOfNewest(text))
         return false;
     auto item = std::make_unique<HistoryItem>();
-    item->text = text;
+    item->text = std::move(text);
     item->source = source;
     item->time = time;
-    std::string display = MakeDisplayText(item->text);
-    if (!InsertAtTop(display, item.get()))
+    int selection = SelectionAfterInsert();
+    if (!InsertEntry(0, std::move(item)))
         return false;
-    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
+    m_list.SetCurSel(selection);
     m_effects.UpdateInfoView();
     TrimHistory(false);
     return true;
@@ -48,22 +48,18 @@ int HistoryModel::SelectionAfterInsert() const
     return selected >= 0 ? selected : 0;
 }
 
-bool HistoryModel::InsertAtTop(const std::string& display, HistoryItem* item)
+bool HistoryModel::InsertEntry(int index, std::unique_ptr<HistoryItem> item)
 {
-    int selection = SelectionAfterInsert();
-    if (!m_list.InsertLine(0, display, item))
+    std::string display = MakeDisplayText(item->text);
+    if (!m_list.InsertLine(index, display, item.get()))
         return false;
-    m_list.SetCurSel(selection);
+    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
     return true;
 }
 
 bool HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
 {
-    std::string display = MakeDisplayText(item->text);
-    if (!m_list.InsertLine(m_list.GetCount(), display, item.get()))
-        return false;
-    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
-    return true;
+    return InsertEntry(m_list.GetCount(), std::move(item));
 }
 
 void HistoryModel::RemoveLine(int index)

@@ -27,14 +27,11 @@ public:
     bool IsRepeatOfNewest(const std::string& text) const;
 
     // The model's part of a capture: records the text as the newest entry,
-    // updates the info view and trims the history. Returns false when the
-    // text was left out as a repeat of the newest entry.
-    bool AddCapturedText(const std::string& text, const std::string& source, int32_t time);
-
-    // Puts a line at the top and selects it, or with "NoAdjustCur" 1 keeps
-    // the selection at the index it had (0 when nothing was selected). False,
-    // with nothing changed, when the list has no room.
-    bool InsertAtTop(const std::string& display, HistoryItem* item);
+    // updates the info view and trims the history. The new line is selected,
+    // or with "NoAdjustCur" 1 the selection stays at the index it had (0 when
+    // nothing was selected). Returns false when the text was left out as a
+    // repeat of the newest entry, or when the list had no room for it.
+    bool AddCapturedText(std::string text, const std::string& source, int32_t time);
 
     // Appends an entry read from the history file below the others, without
     // touching the selection and without trimming. False when the list has no
@@ -55,7 +52,7 @@ public:
     void DeleteSelected();
 
     // Moves an entry to the top unchanged (same time and source), with the
-    // selection rule of InsertAtTop.
+    // selection rule of a capture.
     void MoveToTop(int index);
 
     // Puts an entry's text back on the clipboard so that the capture does not
@@ -68,6 +65,9 @@ public:
 
 private:
     int SelectionAfterInsert() const;
+    // Puts an entry's line into the list, which then owns the entry and counts
+    // its bytes; false, with the entry freed, when the list has no room.
+    bool InsertEntry(int index, std::unique_ptr<HistoryItem> item);
     void RemoveLine(int index);
 
     IHistoryList& m_list;

@@ -29,19 +29,14 @@ public:
     }
 
     // The record at a zero-based position, or null outside the list.
-    T* FindIndex(int index)
-    {
-        return IsIndex(index) ? &m_nodes[static_cast<size_t>(index)] : nullptr;
-    }
     const T* FindIndex(int index) const
     {
-        return IsIndex(index) ? &m_nodes[static_cast<size_t>(index)] : nullptr;
+        return index >= 0 && static_cast<size_t>(index) < m_nodes.size() ? &m_nodes[static_cast<size_t>(index)]
+                                                                          : nullptr;
     }
 
     int GetCount() const { return static_cast<int>(m_nodes.size()); }
 
 private:
-    bool IsIndex(int index) const { return index >= 0 && static_cast<size_t>(index) < m_nodes.size(); }
-
     std::deque<T> m_nodes;
 };

@@ -14,16 +14,8 @@ inline const char kLineBreakMarker[] = "(改)";
 inline const char kItemInfoFormat[] =
     "サイズ\t： %d Bytes\r\n日付\t： %d/%d/%d %s （%d:%d:%d）\r\nアプリ\t： %s";
 
-// Titles of the program's message boxes.
+// Title of the program's error boxes.
 inline const char kErrorBoxTitle[] = "Quillorn - エラー";
-inline const char kConfirmBoxTitle[] = "Quillorn - 確認";
-
-// Extra entries of the main window's system menu.
-inline const char kSysMenuBehaviour[] = "動作設定(&S)...";
-inline const char kSysMenuFont[] = "フォント設定(&F)...";
-inline const char kSysMenuCustomize[] = "カスタマイズ(&C)...";
-inline const char kSysMenuVersion[] = "バージョン情報(&A)...";
-inline const char kSysMenuExit[] = "Quillorn の終了(&X)";
 
 // The QuickSelect menu and its date/time stamps.
 inline const char kHistoryMenuTitle[] = "クリップボード履歴";

@@ -24,8 +24,7 @@ CColorDialog::CColorDialog(COLORREF initial, DWORD flags, CWnd* parent) : m_cc()
 
 INT_PTR CColorDialog::DoModal()
 {
-    CWinApp* app = AfxGetApp();
-    CWnd* owner = m_pParentWnd ? m_pParentWnd : (app ? app->m_pMainWnd : nullptr);
+    CWnd* owner = m_pParentWnd ? m_pParentWnd : AfxGetMainWnd();
     m_cc.hwndOwner = owner ? owner->m_hWnd : nullptr;
     return ::ChooseColorA(&m_cc) ? IDOK : IDCANCEL;
 }

@@ -87,9 +87,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
         return FALSE;   // one window per object: the one up stays as it is
     m_nIDTemplate = templateId;
     m_pParentWnd = parent;
-    CWinApp* app = AfxGetApp();
-    CWnd* owner = parent ? parent : (app ? app->m_pMainWnd : nullptr);
-    return CreateFromTemplate(owner && owner != this ? owner->m_hWnd : nullptr, false);
+    CWnd* owner = parent ? parent : AfxGetMainWnd();
+    return CreateFromTemplate(owner ? owner->m_hWnd : nullptr, false);
 }
 
 // A popup cannot be owned by a child window, so the owner is the first
@@ -98,8 +97,8 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 // another dialog then disables that one, not only the main window.
 HWND CDialog::OwnerFor(CWnd* parent)
 {
-    CWinApp* app = AfxGetApp();
-    HWND owner = parent ? parent->m_hWnd : (app && app->m_pMainWnd ? app->m_pMainWnd->m_hWnd : nullptr);
+    CWnd* ownerWindow = parent ? parent : AfxGetMainWnd();
+    HWND owner = ownerWindow ? ownerWindow->m_hWnd : nullptr;
     while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
         owner = ::GetParent(owner);
     if (!parent && owner)

@@ -39,16 +39,18 @@ BOOL CStdioFile::Open(const char* path, unsigned flags)
     if (m_hFile == INVALID_HANDLE_VALUE)
         return FALSE;
     m_source = std::make_unique<HandleByteSource>(m_hFile);
-    m_reader = std::make_unique<TextLineReader>(*m_source);
     return TRUE;
 }
 
 BOOL CStdioFile::ReadString(std::string& line)
 {
-    if (!m_reader) {
+    if (!m_source) {
         line.clear();
         return FALSE;
     }
+    // Made on first use: a caller that reads the bytes itself needs no buffer here.
+    if (!m_reader)
+        m_reader = std::make_unique<TextLineReader>(*m_source);
     return m_reader->ReadLine(line);
 }
 

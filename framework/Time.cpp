@@ -1,5 +1,7 @@
 #include "framework/Time.h"
 
+#include "core/ItemInfo.h"
+
 CTime::CTime(int year, int month, int day, int hour, int minute, int second)
 {
     std::tm fields{};
@@ -20,9 +22,7 @@ CTime CTime::GetCurrentTime()
 
 std::tm CTime::LocalTm() const
 {
-    std::time_t seconds = m_time;
     std::tm fields{};
-    if (localtime_s(&fields, &seconds) != 0)
-        fields = std::tm{};
+    BreakDownLocalTime(m_time, fields);
     return fields;
 }

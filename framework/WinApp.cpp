@@ -30,6 +30,11 @@ CWinApp* AfxGetApp()
     return g_app;
 }
 
+CWnd* AfxGetMainWnd()
+{
+    return g_app ? g_app->m_pMainWnd : nullptr;
+}
+
 CWinApp::CWinApp(const char* appName)
     : m_hInstance(::GetModuleHandleA(nullptr)), m_strAppName(appName ? appName : ExecutableBaseName())
 {

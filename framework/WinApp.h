@@ -52,3 +52,5 @@ private:
 
 // The one application object, or null before it is constructed.
 CWinApp* AfxGetApp();
+// The application's main window, or null while there is none.
+CWnd* AfxGetMainWnd();

@@ -1,9 +1,11 @@
 // The clipboard viewer: every text another program puts on the clipboard
 // becomes the newest history entry.
 #include <cstring>
+#include <utility>
 
 #include "framework/Time.h"
 #include "mainwnd/MainDialog.h"
+#include "mainwnd/WindowClassName.h"
 
 namespace {
 // Word keeps the clipboard busy while the viewer chain is being served, so
@@ -40,7 +42,7 @@ LRESULT CMainDialog::OnDrawClipboard(WPARAM, LPARAM)
     // Wine announces text from the X clipboard a second time while it is
     // being read; that inner notice only goes down the chain.
     if (!m_bReadingClipboard) {
-        if (!m_bSelfCopy && IsClassInFront(kDeferredReadClass)) {
+        if (!m_bSelfCopy && HasClassName(::GetForegroundWindow(), kDeferredReadClass)) {
             ::SendMessageA(m_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
             PostMessage(UM_DEFERREDCAPTURE);
             return 0;
@@ -68,14 +70,6 @@ LRESULT CMainDialog::OnChangeCbChain(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-bool CMainDialog::IsClassInFront(const char* className) const
-{
-    HWND front = ::GetForegroundWindow();
-    char name[256] = "";
-    return front && ::IsWindow(front) && ::GetClassNameA(front, name, sizeof name) &&
-           lstrcmpA(name, className) == 0;
-}
-
 void CMainDialog::AddClipboardText()
 {
     if (!::OpenClipboard(m_hWnd))
@@ -91,7 +85,7 @@ void CMainDialog::AddClipboardText()
             std::string text(bytes, strnlen(bytes, ::GlobalSize(data)));
             ::GlobalUnlock(data);
             if (!m_history.IsRepeatOfNewest(text))
-                m_history.AddCapturedText(text, SourceTitle(::GetClipboardOwner()),
+                m_history.AddCapturedText(std::move(text), SourceTitle(::GetClipboardOwner()),
                                           CTime::GetCurrentTime().GetTime());
         }
     }
@@ -102,10 +96,13 @@ void CMainDialog::AddClipboardText()
 // Called with the clipboard open.
 bool CMainDialog::IsExcludedFromHistory()
 {
-    if (::IsClipboardFormatAvailable(::RegisterClipboardFormatA(kExcludeFormat)) ||
-        ::IsClipboardFormatAvailable(::RegisterClipboardFormatA(kViewerIgnoreFormat)))
+    // Registered once: a name keeps its format number for the whole session.
+    static const UINT excludeFormat = ::RegisterClipboardFormatA(kExcludeFormat);
+    static const UINT viewerIgnoreFormat = ::RegisterClipboardFormatA(kViewerIgnoreFormat);
+    static const UINT consentFormat = ::RegisterClipboardFormatA(kHistoryConsentFormat);
+    if (::IsClipboardFormatAvailable(excludeFormat) || ::IsClipboardFormatAvailable(viewerIgnoreFormat))
         return true;
-    HANDLE consent = ::GetClipboardData(::RegisterClipboardFormatA(kHistoryConsentFormat));
+    HANDLE consent = ::GetClipboardData(consentFormat);
     if (!consent || ::GlobalSize(consent) < sizeof(DWORD))
         return false;
     const DWORD* allowed = static_cast<const DWORD*>(::GlobalLock(consent));

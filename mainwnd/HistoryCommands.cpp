@@ -1,8 +1,8 @@
 // Taking entries back: copy, paste straight into the window that was in
 // front, delete; from keys, double-click and the list's context menu.
-#include <cstring>
 
 #include "framework/Menu.h"
+#include "mainwnd/ClipboardText.h"
 #include "mainwnd/MainDialog.h"
 #include "mainwnd/PasteKeys.h"
 #include "res/resource.h"
@@ -51,26 +51,8 @@ BOOL CMainDialog::CopyItemToClipboard(int index)
 
 bool CMainDialog::WriteClipboardText(const std::string& text)
 {
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, text.size() + 1);
-    if (!block)
-        return false;
-    char* bytes = static_cast<char*>(::GlobalLock(block));
-    if (!bytes) {
-        ::GlobalFree(block);
-        return false;
-    }
-    memcpy(bytes, text.c_str(), text.size() + 1);
-    ::GlobalUnlock(block);
-    if (!::OpenClipboard(m_hWnd)) {
-        ::GlobalFree(block);
-        return false;
-    }
-    ::EmptyClipboard();
-    bool written = ::SetClipboardData(CF_TEXT, block) != nullptr;
-    ::CloseClipboard();
-    if (!written)
-        ::GlobalFree(block);
-    return written;
+    HGLOBAL block = MakeTextBlock(text.data(), text.size());
+    return block && PlaceTextBlock(m_hWnd, block);
 }
 
 void CMainDialog::EmptyClipboard()
@@ -159,12 +141,12 @@ BOOL CMainDialog::OnHistoryListKey(MSG* msg)
 
 // --- Context menus --------------------------------------------------------
 
-void CMainDialog::ShowPopupMenu(int popup, POINT screenPoint)
+void CMainDialog::ShowHistoryMenu(POINT screenPoint)
 {
     CMenu menu;
     if (!menu.LoadMenu(IDR_POPUPS))
         return;
-    ::TrackPopupMenu(menu.GetSubMenu(popup), 0, screenPoint.x, screenPoint.y, 0, m_hWnd, nullptr);
+    ::TrackPopupMenu(menu.GetSubMenu(POPUP_HISTORY_LIST), 0, screenPoint.x, screenPoint.y, 0, m_hWnd, nullptr);
 }
 
 void CMainDialog::ListContextMenu(POINT point)
@@ -177,7 +159,7 @@ void CMainDialog::ListContextMenu(POINT point)
     m_listHistory.SetCurSel(index);
     UpdateInfoView();
     ::ClientToScreen(m_listHistory.m_hWnd, &point);
-    ShowPopupMenu(POPUP_HISTORY_LIST, point);
+    ShowHistoryMenu(point);
 }
 
 // From the keyboard (or a right click elsewhere): by the list's top-left corner.
@@ -187,6 +169,6 @@ LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM)
         return 0;
     RECT list;
     m_listHistory.GetWindowRect(&list);
-    ShowPopupMenu(POPUP_HISTORY_LIST, POINT{list.left + kKeyboardMenuOffset, list.top + kKeyboardMenuOffset});
+    ShowHistoryMenu(POINT{list.left + kKeyboardMenuOffset, list.top + kKeyboardMenuOffset});
     return 0;
 }

@@ -8,9 +8,9 @@ int CListBoxHistory::GetCount() const
 
 HistoryItem* CListBoxHistory::GetItem(int index) const
 {
-    if (index < 0 || index >= GetCount())
-        return nullptr;
-    return reinterpret_cast<HistoryItem*>(m_list.GetItemData(index));
+    // LB_ERR for any index outside the list, negative ones included.
+    DWORD_PTR data = m_list.GetItemData(index);
+    return data == static_cast<DWORD_PTR>(LB_ERR) ? nullptr : reinterpret_cast<HistoryItem*>(data);
 }
 
 std::string CListBoxHistory::GetLineText(int index) const

@@ -3,7 +3,6 @@
 #include "app/RegistryProfileStore.h"
 #include "core/UiTexts.h"
 #include "framework/DataExchange.h"
-#include "framework/WinApp.h"
 #include "res/resource.h"
 
 namespace {

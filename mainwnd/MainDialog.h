@@ -62,9 +62,10 @@ public:
     BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
     void RunTrayAction(int action);
 
-    // --- QuickSelect popup at the place "QShowType" names
-    void ShowQuickSelect();
-    POINT GetQuickSelectPos(HWND target, int count);
+    // --- QuickSelect popup at the place a "QShowType" value names
+    enum QuickSelectShowType { kAtWindowCentre = 0, kAtCaret = 1, kAtCursor = 2 };
+    void ShowQuickSelect(int showType);
+    POINT GetQuickSelectPos(HWND target, int count, int showType);
     BOOL CopyFileToClipboard(const std::string& path);
 
     // --- Exit: leave the chain, release the hotkeys, save, end the dialog
@@ -130,13 +131,12 @@ private:
     void AddClipboardText();
     static std::string SourceTitle(HWND owner);
     static bool IsExcludedFromHistory();
-    bool IsClassInFront(const char* className) const;
 
     // IHistoryEffects
     void EmptyClipboard() override;
     void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
 
-    void ShowPopupMenu(int popup, POINT screenPoint);
+    void ShowHistoryMenu(POINT screenPoint);
 
     // QuickSelect choices
     BOOL PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path);

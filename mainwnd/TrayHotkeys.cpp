@@ -2,14 +2,14 @@
 // system menu, and the timer that remembers which window of another program
 // was last in front (where direct paste and the popup send their text).
 #include "core/HotkeyTable.h"
-#include "core/UiTexts.h"
 #include "framework/Menu.h"
 #include "mainwnd/MainDialog.h"
+#include "mainwnd/WindowClassName.h"
 #include "res/resource.h"
 
 namespace {
 enum TrayAction { kTrayShowMain = 0, kTrayQuickSelect = 1 };
-const int kQuickSelectAtCursor = 2;
+const int kMenuLabelBytes = 64;
 
 // The entries the program adds to its system menu.
 enum SysMenuCommand : UINT {
@@ -23,10 +23,7 @@ enum SysMenuCommand : UINT {
 // Clicking the taskbar, the tray or the desktop must not change the paste target.
 bool IsShellWindow(HWND hwnd)
 {
-    char name[256] = "";
-    if (!::IsWindow(hwnd) || !::GetClassNameA(hwnd, name, sizeof name))
-        return false;
-    return lstrcmpA(name, "Shell_TrayWnd") == 0 || lstrcmpA(name, "Progman") == 0;
+    return HasClassName(hwnd, "Shell_TrayWnd") || HasClassName(hwnd, "Progman");
 }
 
 // Registers one hotkey from its stored combo indices; returns FALSE when the
@@ -69,7 +66,7 @@ BOOL CMainDialog::RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atSt
 void CMainDialog::OnHotKey(WPARAM id)
 {
     if (id != m_nMainHotKeyId) {
-        ShowQuickSelect();
+        ShowQuickSelect(m_settings.QShowType);
         return;
     }
     if (IsWindowVisible() && ::GetForegroundWindow() == m_hWnd)
@@ -96,11 +93,9 @@ void CMainDialog::RunTrayAction(int action)
     if (action == kTrayShowMain) {
         ShowMainWindow();
     } else if (action == kTrayQuickSelect) {
-        // A tray click always opens the popup at the cursor.
-        int showType = m_settings.QShowType;
-        m_settings.QShowType = kQuickSelectAtCursor;
-        ShowQuickSelect();
-        m_settings.QShowType = showType;
+        // A tray click always opens the popup at the cursor; the stored
+        // "QShowType" stays as it is.
+        ShowQuickSelect(kAtCursor);
     } else {
         ::SetForegroundWindow(m_hWnd);
         // Not while one of the settings dialogs is open.
@@ -122,13 +117,22 @@ void CMainDialog::EditSystemMenu()
     ::DeleteMenu(menu, SC_RESTORE, MF_BYCOMMAND);
     ::DeleteMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
     ::DeleteMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    // The added entries carry the tray menu's labels.
+    CMenu tray;
+    if (!tray.LoadMenu(IDR_POPUPS))
+        return;
+    auto append = [&](UINT sysCommand, UINT trayCommand) {
+        char label[kMenuLabelBytes] = "";
+        ::GetMenuStringA(tray.GetSubMenu(POPUP_TRAY), trayCommand, label, sizeof label, MF_BYCOMMAND);
+        ::AppendMenuA(menu, MF_STRING, sysCommand, label);
+    };
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, kSysBehaviour, kSysMenuBehaviour);
-    ::AppendMenuA(menu, MF_STRING, kSysFont, kSysMenuFont);
-    ::AppendMenuA(menu, MF_STRING, kSysCustomize, kSysMenuCustomize);
-    ::AppendMenuA(menu, MF_STRING, kSysVersion, kSysMenuVersion);
+    append(kSysBehaviour, IDC_TOOL_BEHAVIOUR);
+    append(kSysFont, IDC_TOOL_FONT);
+    append(kSysCustomize, IDC_TOOL_CUSTOMIZE);
+    append(kSysVersion, IDC_TOOL_VERSION);
     ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-    ::AppendMenuA(menu, MF_STRING, kSysExit, kSysMenuExit);
+    append(kSysExit, IDC_TOOL_EXIT);
 }
 
 LRESULT CMainDialog::OnSysCommand(WPARAM wParam, LPARAM)

@@ -17,7 +17,6 @@ public:
     void ShowMenu(HMENU menu, const POINT* point = nullptr);
 
     UINT GetId() const { return m_nId; }
-    BOOL IsShown() const { return m_hWnd != nullptr; }
 
 private:
     HWND m_hWnd = nullptr;   // null while no icon is shown

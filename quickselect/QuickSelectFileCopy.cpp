@@ -1,29 +1,8 @@
 // The "@f" entries of the QuickSelect popup: a file's bytes onto the clipboard.
-#include <cstring>
-
+#include "mainwnd/ClipboardText.h"
 #include "mainwnd/MainDialog.h"
 #include "res/resource.h"
 #include "storage/RawFile.h"
-
-namespace {
-// The file's bytes as a NUL-terminated clipboard block; null when memory runs out.
-HGLOBAL CopyToGlobalText(const void* bytes, uint64_t size)
-{
-    if (size >= SIZE_MAX)
-        return nullptr;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, static_cast<SIZE_T>(size) + 1);
-    char* text = block ? static_cast<char*>(::GlobalLock(block)) : nullptr;
-    if (!text) {
-        if (block)
-            ::GlobalFree(block);
-        return nullptr;
-    }
-    memcpy(text, bytes, static_cast<size_t>(size));
-    text[size] = '\0';
-    ::GlobalUnlock(block);
-    return block;
-}
-}  // namespace
 
 BOOL CMainDialog::CopyFileToClipboard(const std::string& path)
 {
@@ -43,18 +22,7 @@ BOOL CMainDialog::CopyFileToClipboard(const std::string& path)
         ShowErrorId(IDS_FILE_NOT_COPYABLE);
         return FALSE;
     }
-    HGLOBAL block = CopyToGlobalText(file.GetView(), size);
+    HGLOBAL block = MakeTextBlock(file.GetView(), static_cast<size_t>(size));
     file.CloseMapped();
-    if (!block)
-        return FALSE;
-    if (!::OpenClipboard(m_hWnd)) {
-        ::GlobalFree(block);
-        return FALSE;
-    }
-    ::EmptyClipboard();
-    BOOL placed = ::SetClipboardData(CF_TEXT, block) != nullptr;
-    ::CloseClipboard();
-    if (!placed)
-        ::GlobalFree(block);
-    return placed;
+    return block && PlaceTextBlock(m_hWnd, block);
 }

@@ -12,7 +12,7 @@ const char kQuickSelectFileName[] = "QuickSelect.txt";
 const int32_t kPasteOn = 1;
 }
 
-void CMainDialog::ShowQuickSelect()
+void CMainDialog::ShowQuickSelect(int showType)
 {
     HWND target = m_hwndLastForeground && ::IsWindow(m_hwndLastForeground) ? m_hwndLastForeground
                                                                              : ::GetDesktopWindow();
@@ -21,7 +21,7 @@ void CMainDialog::ShowQuickSelect()
     if (!popup.Build(path))
         return;
     m_bStartHiddenPending = FALSE;
-    POINT at = GetQuickSelectPos(target, popup.GetRootItemCount());
+    POINT at = GetQuickSelectPos(target, popup.GetRootItemCount(), showType);
 
     // The owner must be in front for the menu to close when the user clicks
     // elsewhere; the posted WM_NULL lets the menu loop see that it is over.

@@ -3,7 +3,6 @@
 #include "mainwnd/MainDialog.h"
 
 namespace {
-enum QuickSelectShowType { kAtWindowCentre = 0, kAtCaret = 1, kAtCursor = 2 };
 
 PopupRect ToPopupRect(const RECT& r) { return PopupRect{r.left, r.top, r.right, r.bottom}; }
 
@@ -42,9 +41,8 @@ bool CaretOnScreen(DWORD thread, POINT& at)
 }
 }  // namespace
 
-POINT CMainDialog::GetQuickSelectPos(HWND target, int count)
+POINT CMainDialog::GetQuickSelectPos(HWND target, int count, int showType)
 {
-    int showType = m_settings.QShowType;
     if (showType == kAtCursor) {
         POINT cursor = {};
         ::GetCursorPos(&cursor);

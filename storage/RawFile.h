@@ -46,7 +46,6 @@ public:
     // 0 when the file was not open; else closes file, view and mapping, 1.
     BOOL CloseMapped();
 
-    HANDLE GetHandle() const { return m_hFile; }
     const char* GetPath() const { return m_szPath; }
     void* GetView() const { return m_pView; }
 
