@@ -3,6 +3,7 @@
 #include "framework/Wnd.h"
 
 #include "core/PathParts.h"
+#include "framework/RegistryString.h"
 
 namespace {
 
@@ -111,22 +112,11 @@ std::string CWinApp::GetProfileString(const char* section, const char* entry, co
     HKEY key = OpenSectionKey(section, false);
     if (!key)
         return defaultValue;
-    DWORD type = 0;
-    DWORD size = 0;
+    DWORD type = REG_NONE;
     std::string value;
-    LONG status = ::RegQueryValueExA(key, entry, nullptr, &type, nullptr, &size);
-    if (status == ERROR_SUCCESS && type == REG_SZ) {
-        value.resize(size);
-        status = ::RegQueryValueExA(key, entry, nullptr, &type, reinterpret_cast<BYTE*>(&value[0]), &size);
-        value.resize(status == ERROR_SUCCESS ? size : 0);
-    }
+    bool read = ReadRegistryString(key, entry, type, value);
     ::RegCloseKey(key);
-    if (status != ERROR_SUCCESS || type != REG_SZ)
-        return defaultValue;
-    // The stored size counts the terminator, when there is one.
-    while (!value.empty() && value.back() == '\0')
-        value.pop_back();
-    return value;
+    return read && type == REG_SZ ? value : std::string(defaultValue);
 }
 
 BOOL CWinApp::WriteProfileInt(const char* section, const char* entry, int value) const

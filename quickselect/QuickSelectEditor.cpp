@@ -5,32 +5,13 @@
 #include <vector>
 
 #include "core/EditorCommandLine.h"
+#include "framework/RegistryString.h"
 
 namespace {
 const char kTextFileType[] = ".txt";
 const char kOpenCommandKey[] = "\\shell\\open\\command";
 const char kFallbackEditor[] = "Notepad.exe";
 const char kOpenVerb[] = "open";
-
-// Reads the key's default value; retried once should it grow between the
-// size query and the read.
-bool QueryDefaultString(HKEY key, DWORD& type, std::vector<char>& data)
-{
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        DWORD size = 0;
-        if (::RegQueryValueExA(key, nullptr, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
-            return false;
-        if (type != REG_SZ && type != REG_EXPAND_SZ)
-            return false;
-        data.assign(size + 1, '\0');   // a stored string may lack its NUL
-        LONG result = ::RegQueryValueExA(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size);
-        if (result == ERROR_SUCCESS)
-            return type == REG_SZ || type == REG_EXPAND_SZ;
-        if (result != ERROR_MORE_DATA)
-            return false;
-    }
-    return false;
-}
 
 std::string ExpandReferences(const std::string& text)
 {
@@ -76,12 +57,12 @@ BOOL ReadClassesRootValue(const std::string& subkey, std::string& value)
     if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, subkey.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return FALSE;
     DWORD type = REG_NONE;
-    std::vector<char> data;
-    bool read = QueryDefaultString(key, type, data);
+    std::string text;
+    bool read = ReadRegistryString(key, nullptr, type, text);
     ::RegCloseKey(key);
-    if (!read || data[0] == '\0')
+    if (!read || text.empty())
         return FALSE;
-    value = type == REG_EXPAND_SZ ? ExpandReferences(data.data()) : std::string(data.data());
+    value = type == REG_EXPAND_SZ ? ExpandReferences(text) : text;
     return TRUE;
 }
 

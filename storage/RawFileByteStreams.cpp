@@ -6,6 +6,22 @@
 namespace {
 // One ReadFile or WriteFile call moves at most a DWORD's worth; stay well below.
 const size_t kLargestTransfer = 1u << 30;
+
+// Moves n bytes in calls of at most kLargestTransfer: transfer(offset, count).
+template <typename Transfer>
+bool InChunks(size_t n, Transfer transfer)
+{
+    try {
+        for (size_t done = 0; done < n;) {
+            DWORD chunk = static_cast<DWORD>(std::min(n - done, kLargestTransfer));
+            transfer(done, chunk);
+            done += chunk;
+        }
+        return true;
+    } catch (const EzFileException&) {
+        return false;
+    }
+}
 }
 
 uint64_t RawFileByteReader::Size()
@@ -30,31 +46,11 @@ bool RawFileByteReader::Seek(uint64_t offset)
 bool RawFileByteReader::Read(void* buffer, size_t n)
 {
     char* out = static_cast<char*>(buffer);
-    try {
-        while (n > 0) {
-            DWORD chunk = static_cast<DWORD>(std::min(n, kLargestTransfer));
-            m_file.Read(out, chunk);
-            out += chunk;
-            n -= chunk;
-        }
-        return true;
-    } catch (const EzFileException&) {
-        return false;
-    }
+    return InChunks(n, [&](size_t offset, DWORD chunk) { m_file.Read(out + offset, chunk); });
 }
 
 bool RawFileByteWriter::Write(const void* data, size_t n)
 {
     const char* in = static_cast<const char*>(data);
-    try {
-        while (n > 0) {
-            DWORD chunk = static_cast<DWORD>(std::min(n, kLargestTransfer));
-            m_file.Write(in, chunk);
-            in += chunk;
-            n -= chunk;
-        }
-        return true;
-    } catch (const EzFileException&) {
-        return false;
-    }
+    return InChunks(n, [&](size_t offset, DWORD chunk) { m_file.Write(in + offset, chunk); });
 }
