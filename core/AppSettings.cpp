@@ -114,17 +114,20 @@ std::string PaletteValueName(int index)
     return name;
 }
 
+// A cleared font record in the default character set.
+void ResetFont(LogFontRecord& font)
+{
+    font = LogFontRecord();
+    font.lfCharSet = AppSettings::kDefaultCharSet;
+}
+
 class DefaultsVisitor {
 public:
     void Int(const char*, const char*, int32_t& member, int32_t value) { member = value; }
     void Byte(const char*, const char*, uint8_t& member, uint8_t value) { member = value; }
     void Color(const char*, const char*, ColorRef& member, ColorRef value) { member = value; }
     void String(const char*, const char*, std::string& member, const char* value) { member = value; }
-    void ClearFont(LogFontRecord& font)
-    {
-        font = LogFontRecord();
-        font.lfCharSet = AppSettings::kDefaultCharSet;
-    }
+    void ClearFont(LogFontRecord& font) { ResetFont(font); }
     void FaceName(const char*, const char*, char (&field)[LogFontRecord::kFaceNameSize], const char* value)
     {
         CopyFaceName(value, field);
@@ -157,11 +160,7 @@ public:
         member = m_store.GetProfileString(section, name, value);
     }
     // Members that are not stored must not keep whatever was there before.
-    void ClearFont(LogFontRecord& font)
-    {
-        font = LogFontRecord();
-        font.lfCharSet = AppSettings::kDefaultCharSet;
-    }
+    void ClearFont(LogFontRecord& font) { ResetFont(font); }
     void FaceName(const char* section, const char* name, char (&field)[LogFontRecord::kFaceNameSize],
                   const char* value)
     {

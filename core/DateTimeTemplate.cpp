@@ -1,5 +1,6 @@
 #include "core/DateTimeTemplate.h"
 
+#include "core/NameTable.h"
 #include "core/UiTexts.h"
 
 namespace {
@@ -18,7 +19,6 @@ const char kCodes[DateTimeTemplate::kCodeCount][2] = {
 // The C library's default ("C" locale) names, spelt out here because the
 // runtimes do not agree on them once a locale is set, and must not differ
 // between the Windows program and its tests.
-const char* const kWeekdayShort[7] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 const char* const kWeekdayFull[7] = {"Sunday", "Monday", "Tuesday", "Wednesday",
                                      "Thursday", "Friday", "Saturday"};
 const char* const kMonthShort[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
@@ -59,7 +59,7 @@ void DateTimeTemplate::TakeTimeSnapshot(const LocalTime& now)
         bAfternoon ? "PM" : "AM",
         bAfternoon ? kAfternoonJapanese : kMorningJapanese,
         kWeekdayKanji[weekday],
-        kWeekdayShort[weekday],
+        WeekdayName(weekday),
         kWeekdayFull[weekday],
         MonthName(kMonthShort, now.nMonth),
         MonthName(kMonthFull, now.nMonth),
