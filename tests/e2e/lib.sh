@@ -31,6 +31,13 @@ qd() { wine "$QDRIVER" "$@" </dev/null 2>>"$WORK/driver.log" | tr -d '\r'; retur
 # A command of the main window, sent: its effect is there when this returns.
 run_command() { qd send 0x111 "$1" 0 >/dev/null; }
 
+# A mouse message from the program's tray icon, posted as the shell posts it:
+# the tray notice message with the icon's id, and WM_LBUTTONDOWN (0x201),
+# WM_LBUTTONUP (0x202), WM_RBUTTONDOWN (0x204) or WM_RBUTTONUP (0x205).
+TRAY_NOTICE=0x46F
+TRAY_ICON_ID=777
+tray_click() { qd post "$TRAY_NOTICE" "$TRAY_ICON_ID" "$1"; }
+
 # Copies that must leave no entry: each is followed by a copy that must be
 # recorded. The program handles clipboard notices in order, so once the
 # marker shows, the copy before it has been handled too.
@@ -197,6 +204,19 @@ history_bytes() {
   done
   le32 0x1234FFFF "$longest"
 }
+
+# The little-endian unsigned 32-bit integer at OFFSET of a file, in decimal;
+# empty when the file is missing or too short.
+read_le32() { # file offset
+  od -An -tu4 -j"$2" -N4 "$1" 2>/dev/null | tr -d ' '
+}
+
+# How many entries the history file says it holds.
+history_entry_count() { read_le32 "$HISTORY_FILE" 4; }
+
+# The capture time of the history file's first (newest) entry, just after the
+# 12-byte header and the entry's 4-byte marker.
+history_newest_time() { read_le32 "$HISTORY_FILE" 16; }
 
 # Overwrites 4 bytes of a file at OFFSET with a little-endian integer.
 patch_le32() { # file offset value

@@ -7,6 +7,19 @@ QS_HOTKEY=ctrl+shift+1
 QS_HOTKEY_PRESETS=(HotKey/Quick_Mod=dword:4 HotKey/Quick_An=dword:27)
 QUICKSELECT_FILE=
 
+# The title of the program's error message boxes.
+ERROR_TITLE='Quillorn - エラー'
+
+# A file of the work folder by the path the program sees.
+win() { winepath -w "$WORK/$1"; }
+
+# Another program in front, long enough for the program to note it (it looks
+# every 200 ms).
+in_front() { # title [ms]
+  start_other_program "$@"
+  sleep 0.4
+}
+
 # Writes the phrase file beside the program: UTF-8 lines in, Shift-JIS with
 # CR LF line ends out, as a user's editor would save it.
 write_quickselect_file() {
@@ -27,6 +40,14 @@ walk_popup() {
   for key in "$@"; do qd key "$key" >/dev/null; done
   for _ in $(seq 30); do qd menu-rects >/dev/null || return 0; sleep 0.1; done
   fail "the popup stayed open after: $*"
+}
+
+# Opens the popup with the hotkey and chooses root item N: N times Down, Enter.
+choose_root_item() { # n
+  local keys=() _
+  for _ in $(seq "$1"); do keys+=(down); done
+  open_popup_by_hotkey
+  walk_popup "${keys[@]}" enter
 }
 
 # The top-left corner of the first opened popup menu, as "x y".

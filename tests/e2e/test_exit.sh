@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 expect_saved() { # how
   expect_eq "$(reg_value SystemInfo TIRClick),$(reg_value UserPalette No15)" "2,16777215" "$1: all settings are saved"
   expect_eq "$(reg_value SystemInfo HNumber)" "7" "$1: a stored setting is written back"
-  expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" 2>/dev/null | tr -d ' ')" "1" "$1: the history file holds the entry"
+  expect_eq "$(history_entry_count)" "1" "$1: the history file holds the entry"
 }
 
 start_quillorn 'SystemInfo/HNumber=dword:7'

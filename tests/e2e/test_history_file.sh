@@ -28,7 +28,7 @@ expect_eq "$(qd list)" $'新しい\nこんにちは(改)世界\ntab    here' \
 stop_quillorn
 
 # --- the file written at exit holds exactly the three entries
-captured=$(od -An -tu4 -j16 -N4 "$HISTORY_FILE" | tr -d ' ')
+captured=$(history_newest_time)
 (( captured >= before && captured <= after )) || fail "capture time $captured is not between $before and $after"
 history_bytes "$captured" '新しい' 'エディタ' \
               "$NEWEST" $'こんにちは\r\n世界' 'メモ帳 - 表示' \

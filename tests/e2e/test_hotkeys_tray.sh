@@ -47,38 +47,38 @@ expect_eq "$(reg_value HotKey Main_Mod)" "0" "a hotkey taken at start-up is not 
 start_quillorn
 qd post 0x10 0 0
 qd wait-hidden || fail "the close box did not hide the window"
-qd post 0x46F 777 0x202   # button up
-qd post 0x46F 776 0x201   # another icon
-qd post 0x46F 777 0x205
+tray_click 0x202   # button up
+qd post "$TRAY_NOTICE" $((TRAY_ICON_ID - 1)) 0x201   # another icon
+tray_click 0x205
 sleep 0.3
 expect_eq "$(qd visible)" "0" "other tray messages do nothing"
-qd post 0x46F 777 0x201
+tray_click 0x201
 qd wait-shown || fail "a left click on the tray icon shows the window"
-qd post 0x46F 777 0x204
+tray_click 0x204
 qd wait-menu || fail "a right click on the tray icon opens the tray menu"
 qd key esc
 qd copy 'Editor' 'saved by the tray menu' >/dev/null
-qd post 0x46F 777 0x204
+tray_click 0x204
 qd menu-choose 'Quillorn の終了(&X)' || fail "the tray menu did not open or close"
 wait_quillorn_exit
 registry_key_exists || fail "the tray menu's exit saves the settings"
-expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" | tr -d ' ')" "1" "the tray menu's exit writes the history file"
+expect_eq "$(history_entry_count)" "1" "the tray menu's exit writes the history file"
 
 # --- swapped actions: left opens the menu, right shows the window
 start_quillorn 'SystemInfo/TILClick=dword:2' 'SystemInfo/TIRClick=dword:0'
 qd post 0x10 0 0
 qd wait-hidden || fail "the close box did not hide the window"
-qd post 0x46F 777 0x201
+tray_click 0x201
 qd wait-menu || fail "TILClick 2: a left click opens the tray menu"
 qd key esc
 expect_eq "$(qd visible)" "0" "the tray menu alone does not show the window"
-qd post 0x46F 777 0x204
+tray_click 0x204
 qd wait-shown || fail "TIRClick 0: a right click shows the window"
 stop_quillorn
 
 # --- QuickSelect by left click: QShowType is only borrowed
 start_quillorn 'SystemInfo/TILClick=dword:1' 'SystemInfo/QShowType=dword:3'
-qd post 0x46F 777 0x201
+tray_click 0x201
 stop_quillorn
 expect_eq "$(reg_value SystemInfo QShowType)" "3" "QShowType is unchanged after the tray's QuickSelect"
 

@@ -15,6 +15,6 @@ expect_eq "$(qd list | head -1)" "allowed" "a copy that allows history is record
 
 stop_quillorn
 grep -q secret "$HISTORY_FILE" && fail "an opted-out copy reached the history file"
-expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" | tr -d ' ')" "4" "the history file holds the four recorded entries"
+expect_eq "$(history_entry_count)" "4" "the history file holds the four recorded entries"
 
 finish

@@ -38,7 +38,7 @@ expect_eq "$(qd list | wc -l)" "3" "pasting records no entry"
 
 # --- nothing chosen: the clipboard's text is not typed into the other program
 start_other_program 'Target editor' 4000
-qd post 0x46F 777 0x201   # tray left click: the hidden window comes back
+tray_click 0x201   # tray left click: the hidden window comes back
 qd wait-shown || fail "the tray click did not show the window"
 sleep 0.5
 qd focus-main || fail "the main window did not come to the front"

@@ -9,7 +9,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/quickselect_steps.sh"
 
 FILE_NOT_COPYABLE='指定されたパスにファイルが見つからない、またはファイルが空により\nテキストをコピーすることができません。'
-ERROR_TITLE='Quillorn - エラー'
 
 prepare_work
 start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" SystemInfo/QShowType=dword:3
@@ -28,7 +27,6 @@ printf '%s' 'よろしくお願いします。' | iconv -f UTF-8 -t CP932 >"$WOR
 printf '\r\n' >>"$WORK/sig.txt"
 printf '%s' '山田' | iconv -f UTF-8 -t CP932 >>"$WORK/sig.txt"
 : >"$WORK/empty.txt"
-win() { winepath -w "$WORK/$1"; }
 newest_entry() { qd list | head -1; }
 write_quickselect_file \
   '# よく使う文' \
@@ -74,10 +72,7 @@ expect_eq "$(qd list | wc -l)" "6" "the file's contents are recorded as a new en
 
 # --- a missing file and an empty file: message 2, nothing copied
 for entry in 5 6; do
-  keys=()
-  for _ in $(seq "$entry"); do keys+=(down); done
-  open_popup_by_hotkey
-  walk_popup "${keys[@]}" enter
+  choose_root_item "$entry"
   expect_eq "$(qd dismiss-box "$ERROR_TITLE" 3000)" "$FILE_NOT_COPYABLE" "file entry $entry reports that nothing can be copied"
   expect_eq "$(qd clipboard)" 'よろしくお願いします。\r\n山田' "file entry $entry leaves the clipboard alone"
   expect_eq "$(qd list | wc -l)" "6" "file entry $entry records nothing"

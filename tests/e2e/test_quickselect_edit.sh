@@ -14,10 +14,7 @@ RECORD=$WORK/editor-record.txt
 # Registers the driver as the ".txt" editor: `record-args` appends its process
 # id and command line to the record. Registry text escapes \ and ".
 register_editor() { # text before the placeholder (after the driver's own arguments)
-  local driver record command
-  driver=$(winepath -w "$QDRIVER")
-  record=$(winepath -w "$RECORD")
-  command="\"$driver\" record-args $record $1\"%1\" --dropped"
+  local command="\"$DRIVER_WIN\" record-args $RECORD_WIN $1\"%1\" --dropped"
   command=${command//\\/\\\\}
   command=${command//\"/\\\"}
   import_classes "[$CLASSES\\.txt]" "@=\"$EDITOR_CLASS\"" \
@@ -48,22 +45,22 @@ editor_command_line() { tail -1 "$RECORD" | tr -d '\r'; }
 records() { [ -f "$RECORD" ] && echo $(( $(wc -l <"$RECORD") / 2 )) || echo 0; }
 
 prepare_work
+# The driver and the record by the paths the program and the registry see.
+DRIVER_WIN=$(winepath -w "$QDRIVER")
+RECORD_WIN=$(winepath -w "$RECORD")
 write_quickselect_file 'Greeting [Thank you]' '@e'
 start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" SystemInfo/QShowType=dword:3 SystemInfo/QCopyPaste=dword:1
 qd copy 'Editor' 'kept' >/dev/null
-PHRASE_FILE=$(winepath -w "$WORK")\\QuickSelect.txt
-DRIVER=$(winepath -w "$QDRIVER")
-RECORD_WIN=$(winepath -w "$RECORD")
+PHRASE_FILE=$(win QuickSelect.txt)
 
 # --- the registered editor, with the path in place of "%1"; nothing pasted
 register_editor ''
-start_other_program 'Target' 8000
-sleep 0.4
+in_front 'Target' 8000
 qd key-pressed v >/dev/null
 open_popup_by_hotkey
 walk_popup down down enter
 expect_eventually "1" "the registered editor was started" records
-expect_eq "$(editor_command_line)" "\"$DRIVER\" record-args $RECORD_WIN  $PHRASE_FILE" \
+expect_eq "$(editor_command_line)" "\"$DRIVER_WIN\" record-args $RECORD_WIN  $PHRASE_FILE" \
   "the editor gets the unquoted path in place of the placeholder and what follows it"
 expect_eventually "gone" "the program keeps no handle of the editor it started" qd process-object "$(editor_pid)"
 expect_eq "$(qd key-pressed v)" "0" "the edit entry types no Ctrl+V"
@@ -76,7 +73,7 @@ register_editor "$padding "
 open_popup_by_hotkey
 walk_popup down down enter
 expect_eventually "2" "the editor with a long registered command was started" records
-expect_eq "$(editor_command_line)" "\"$DRIVER\" record-args $RECORD_WIN $padding  $PHRASE_FILE" \
+expect_eq "$(editor_command_line)" "\"$DRIVER_WIN\" record-args $RECORD_WIN $padding  $PHRASE_FILE" \
   "a long registered command is kept whole"
 
 # --- ".txt" without a usable default value: Notepad.exe opens the file

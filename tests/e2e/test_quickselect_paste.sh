@@ -6,30 +6,19 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/quickselect_steps.sh"
 
-ERROR_TITLE='Quillorn - エラー'
-
 prepare_work
 printf 'Best regards,\r\nYamada' >"$WORK/sig.txt"
 : >"$WORK/empty.txt"
-win() { winepath -w "$WORK/$1"; }
 write_quickselect_file '@c' '-' 'Greeting [Thank you for your mail.]' "@f Signature [$(win sig.txt)]" \
   "@f Missing [$(win missing.txt)]" "@f Empty [$(win empty.txt)]"
 # Root menu: 1 history submenu, 2 phrase, 3-5 files (the separator is skipped).
 start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" SystemInfo/QShowType=dword:3 SystemInfo/QCopyPaste=dword:1
 qd copy 'Editor' 'older entry' >/dev/null
 
-in_front() { # title [ms]: another program in front, long enough to be noted
-  start_other_program "$@"
-  sleep 0.4
-}
-
 # --- files that cannot be copied paste nothing; then a phrase is pasted
 in_front 'Target A' 20000
 for entry in 4 5; do
-  keys=()
-  for _ in $(seq "$entry"); do keys+=(down); done
-  open_popup_by_hotkey
-  walk_popup "${keys[@]}" enter
+  choose_root_item "$entry"
   qd dismiss-box "$ERROR_TITLE" 3000 >/dev/null || fail "file entry $entry showed no message"
   expect_eventually "Target A" "the other program is in front again after the message" qd front
 done

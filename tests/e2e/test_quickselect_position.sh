@@ -21,15 +21,14 @@ start_with() {
   local type=$1
   shift
   start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" "SystemInfo/QShowType=dword:$type" "$@"
-  start_other_program 'Editor'
-  sleep 0.4   # the program notes the window in front every 200 ms
+  in_front 'Editor'
 }
 
 # --- 3: the work area's centre; Esc changes nothing
 start_with 3 SystemInfo/TILClick=dword:1
 qd copy 'Browser' 'kept' >/dev/null
-start_other_program 'Editor'
-sleep 0.4
+end_other_program
+in_front 'Editor'
 open_popup_by_hotkey
 expect_eq "$(popup_corner)" "$(centred_corner "$(qd work-area)" $ROOT_ITEMS)" \
   "QShowType 3: 100 px left of the work area's centre, half the items' height above it"
@@ -40,7 +39,7 @@ expect_eventually "Editor" "after the popup the other program is in front again"
 
 # --- a tray click set to action 1 opens it at the cursor even with QShowType 3
 move_cursor 300 200
-qd post 0x46F 777 0x201
+tray_click 0x201
 qd wait-menu 3000 || fail "a tray click set to action 1 did not open the popup"
 expect_eq "$(popup_corner)" "300 200" "a tray click opens the popup at the mouse cursor"
 walk_popup esc
@@ -60,7 +59,7 @@ expect_eq "$(popup_corner)" "$(centred_corner "$focus" $ROOT_ITEMS)" \
   "QShowType 0: centred on the other program's edit control"
 walk_popup esc
 move_cursor 640 90
-qd post 0x46F 777 0x201
+tray_click 0x201
 qd wait-menu 3000 || fail "a tray click set to action 1 did not open the popup"
 expect_eq "$(popup_corner)" "640 90" "a tray click opens the popup at the cursor with QShowType 0"
 walk_popup esc

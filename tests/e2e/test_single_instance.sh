@@ -40,6 +40,6 @@ sleep 0.5
 expect_eq "$(qd visible)" "0" "a hidden first instance stays hidden"
 
 stop_quillorn
-expect_eq "$(od -An -tu4 -j4 -N4 "$HISTORY_FILE" | tr -d ' ')" "2" "the history file holds the two copies once"
+expect_eq "$(history_entry_count)" "2" "the history file holds the two copies once"
 
 finish
