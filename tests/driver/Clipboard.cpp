@@ -78,15 +78,7 @@ void WriteClipboard(HWND owner, const std::string& text, const CopyOptions& o)
 // entry in the history list, polled about every millisecond.
 int PrintCaptureLatency(HWND owner, const ListState& before, const LARGE_INTEGER& start)
 {
-    DWORD end = GetTickCount() + kDefaultWaitMs;
-    auto unchanged = [&] { return !(ReadListState() != before); };
-    while (unchanged() && (LONG)(end - GetTickCount()) > 0) {
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-            DispatchMessageA(&msg);
-        Sleep(1);
-    }
-    bool changed = !unchanged();
+    bool changed = PollUntil(start, kDefaultWaitMs, [&] { return ReadListState() != before; });
     printf("%.1f\n", MillisecondsSince(start));
     DestroyWindow(owner);
     return changed ? 0 : 1;

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/driver/Text.h"
 
@@ -21,6 +22,8 @@ HWND Control(int id);
 HWND ControlOrMain(const Args& a, size_t i);
 std::string WindowText(HWND hwnd);
 bool BringMainToFront();
+// Every top-level window on the desktop, in z-order.
+std::vector<HWND> TopLevelWindows();
 
 // Lets the waiting process answer messages (its own windows, clipboard requests).
 void Pump(DWORD ms);
@@ -33,6 +36,21 @@ bool WaitFor(DWORD ms, Done done)
         if ((LONG)(end - GetTickCount()) <= 0)
             return false;
         Pump(25);
+    }
+    return true;
+}
+
+double MillisecondsSince(const LARGE_INTEGER& start);
+
+// For timings: checks about every millisecond, answering messages meanwhile,
+// until DONE or until LIMIT_MS have passed since START; whether DONE.
+template <class Done>
+bool PollUntil(const LARGE_INTEGER& start, double limitMs, Done done)
+{
+    while (!done()) {
+        if (MillisecondsSince(start) > limitMs)
+            return false;
+        Pump(1);
     }
     return true;
 }
@@ -105,6 +123,5 @@ int CmdCaret();
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 
-double MillisecondsSince(const LARGE_INTEGER& start);
 int CmdLaunch(const std::string& path);
 int CmdExitTimed();

@@ -9,15 +9,12 @@ namespace {
 
 const double kGiveUpMs = 60000;
 
-// Polls about every millisecond until DONE, then prints the milliseconds since START.
+// Waits until DONE, then prints the milliseconds since START.
 template <class Done>
 void PrintMillisecondsUntil(const LARGE_INTEGER& start, Done done, const char* failure)
 {
-    while (!done()) {
-        if (MillisecondsSince(start) > kGiveUpMs)
-            Fail(failure);
-        Sleep(1);
-    }
+    if (!PollUntil(start, kGiveUpMs, done))
+        Fail(failure);
     printf("%.1f\n", MillisecondsSince(start));
 }
 

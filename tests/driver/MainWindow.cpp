@@ -30,21 +30,16 @@ std::string ListLineUtf8(HWND list, int index)
 // title screen, a dialog, a popup menu).
 bool OtherWindowOfMainShown()
 {
-    struct Search {
-        HWND main;
-        DWORD process;
-        bool found;
-    } search = {FindMain(), 0, false};
-    GetWindowThreadProcessId(search.main, &search.process);
-    EnumWindows([](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = (Search*)param;
+    HWND main = FindMain();
+    DWORD mainProcess = 0;
+    GetWindowThreadProcessId(main, &mainProcess);
+    for (HWND hwnd : TopLevelWindows()) {
         DWORD process = 0;
         GetWindowThreadProcessId(hwnd, &process);
-        if (process == s->process && hwnd != s->main && IsWindowVisible(hwnd))
-            s->found = true;
-        return !s->found;
-    }, (LPARAM)&search);
-    return search.found;
+        if (process == mainProcess && hwnd != main && IsWindowVisible(hwnd))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -86,6 +81,16 @@ bool BringMainToFront()
     HWND main = RequireMain();
     SetForegroundWindow(main);
     return WaitFor(kForegroundWaitMs, [&] { return GetForegroundWindow() == main; });
+}
+
+std::vector<HWND> TopLevelWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows([](HWND hwnd, LPARAM list) -> BOOL {
+        ((std::vector<HWND>*)list)->push_back(hwnd);
+        return TRUE;
+    }, (LPARAM)&windows);
+    return windows;
 }
 
 void Pump(DWORD ms)
@@ -194,14 +199,13 @@ int CmdPost(const Args& a)
 int CmdMainWindows()
 {
     int count = 0;
-    EnumWindows([](HWND hwnd, LPARAM counter) -> BOOL {
+    for (HWND hwnd : TopLevelWindows()) {
         char cls[64] = "", title[64] = "";
         GetClassNameA(hwnd, cls, sizeof cls);
         GetWindowTextA(hwnd, title, sizeof title);
         if (!strcmp(cls, kDialogClass) && !strcmp(title, kMainTitle))
-            ++*(int*)counter;
-        return TRUE;
-    }, (LPARAM)&count);
+            ++count;
+    }
     printf("%d\n", count);
     return 0;
 }

@@ -61,13 +61,12 @@ int MenuPresses(const std::string& text)
 std::vector<HWND> OpenMenus()
 {
     std::vector<HWND> menus;
-    EnumWindows([](HWND hwnd, LPARAM found) -> BOOL {
+    for (HWND hwnd : TopLevelWindows()) {
         char cls[16] = "";
         GetClassNameA(hwnd, cls, sizeof cls);
         if (!strcmp(cls, kPopupMenuClass) && IsWindowVisible(hwnd))
-            ((std::vector<HWND>*)found)->push_back(hwnd);
-        return TRUE;
-    }, (LPARAM)&menus);
+            menus.push_back(hwnd);
+    }
     return menus;
 }
 

@@ -79,25 +79,23 @@ int CmdDismissBox(const std::string& title, DWORD ms)
 // Waits for a top-level window whose title holds TEXT, prints the title and closes it.
 int CmdCloseWindowLike(const std::string& text, DWORD ms)
 {
-    struct Search { std::string part; HWND found; } search = {AnsiArg(text), nullptr};
+    const std::string part = AnsiArg(text);
+    HWND found = nullptr;
     bool seen = WaitFor(ms, [&] {
-        EnumWindows([](HWND hwnd, LPARAM s) -> BOOL {
-            auto* search = (Search*)s;
-            if (IsWindowVisible(hwnd) && WindowText(hwnd).find(search->part) != std::string::npos) {
-                search->found = hwnd;
-                return FALSE;
+        for (HWND hwnd : TopLevelWindows())
+            if (IsWindowVisible(hwnd) && WindowText(hwnd).find(part) != std::string::npos) {
+                found = hwnd;
+                return true;
             }
-            return TRUE;
-        }, (LPARAM)&search);
-        return search.found != nullptr;
+        return false;
     });
     if (!seen)
         Fail("no window with this text in its title");
-    PrintAnsi(WindowText(search.found));
+    PrintAnsi(WindowText(found));
     // A program still starting up may not act on the first request.
     for (int attempt = 0; attempt < kCloseAttempts; ++attempt) {
-        PostMessageA(search.found, WM_CLOSE, 0, 0);
-        if (WaitFor(kCloseWaitMs, [&] { return !IsWindow(search.found); }))
+        PostMessageA(found, WM_CLOSE, 0, 0);
+        if (WaitFor(kCloseWaitMs, [&] { return !IsWindow(found); }))
             return 0;
     }
     Fail("the window did not close");
