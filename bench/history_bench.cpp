@@ -5,14 +5,11 @@
 
 #include "bench/RatioReporter.h"
 
-#include "core/AppSettings.h"
 #include "core/ByteStream.h"
 #include "core/DisplayText.h"
 #include "core/HistoryFileFormat.h"
-#include "core/HistoryModel.h"
 #include "core/StringByteWriter.h"
-#include "tests/core/FakeHistoryList.h"
-#include "tests/core/RecordingHistoryEffects.h"
+#include "tests/core/TestHistory.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -77,37 +74,23 @@ private:
     int m_fd;
 };
 
-// A history as the program holds it: entries in a list, with a model.
-struct History {
-    AppSettings settings;
-    RecordingHistoryEffects effects;
-    FakeHistoryList list;
-    HistoryModel model{list, settings, effects};
-};
-
 // Texts of mixed lengths with line breaks and tabs, as copied from editors.
-void FillManySmall(History& history)
+void FillManySmall(TestHistory& history)
 {
     std::srand(1);
     for (int i = 0; i < kManyEntries; ++i) {
-        auto item = std::make_unique<HistoryItem>();
+        std::string text;
         size_t length = 20 + static_cast<size_t>(std::rand() % 400);
         for (size_t j = 0; j < length; ++j)
-            item->text.push_back(j % 60 == 59 ? '\n' : j % 37 == 0 ? '\t' : static_cast<char>('a' + j % 26));
-        item->source = "Document " + std::to_string(i) + " - Editor";
-        item->time = 900000000 + i;
-        history.model.AppendLoaded(std::move(item));
+            text.push_back(j % 60 == 59 ? '\n' : j % 37 == 0 ? '\t' : static_cast<char>('a' + j % 26));
+        history.AddLoaded(std::move(text), "Document " + std::to_string(i) + " - Editor", 900000000 + i);
     }
 }
 
-void FillFewHuge(History& history)
+void FillFewHuge(TestHistory& history)
 {
     for (int i = 0; i < kHugeEntries; ++i) {
-        auto item = std::make_unique<HistoryItem>();
-        item->text.assign(kHugeEntryBytes, static_cast<char>('A' + i));
-        item->source = "Big document";
-        item->time = 900000000 + i;
-        history.model.AppendLoaded(std::move(item));
+        history.AddLoaded(std::string(kHugeEntryBytes, static_cast<char>('A' + i)), "Big document", 900000000 + i);
     }
 }
 
@@ -128,7 +111,7 @@ const BenchFile& FileFor(bool huge)
     auto found = files.find(huge);
     if (found != files.end())
         return found->second;
-    History history;
+    TestHistory history;
     huge ? FillFewHuge(history) : FillManySmall(history);
     StringByteWriter out;
     WriteHistoryRecords(out, history.list);
@@ -157,7 +140,7 @@ void Load(benchmark::State& state, bool huge)
 {
     const BenchFile& file = FileFor(huge);
     for (auto _ : state) {
-        History history;
+        TestHistory history;
         int fd = open(file.path.c_str(), O_RDONLY);
         PosixFileReader in(fd);
         bool ok = LoadHistoryRecords(in, history.model);
@@ -205,7 +188,7 @@ void BareWrite(benchmark::State& state, bool huge)
 void Save(benchmark::State& state, bool huge)
 {
     const BenchFile& file = FileFor(huge);
-    History history;
+    TestHistory history;
     huge ? FillFewHuge(history) : FillManySmall(history);
     std::string path = PathFor("save");
     for (auto _ : state) {
@@ -235,7 +218,7 @@ void DisplayLine(benchmark::State& state, size_t textBytes)
 // on a full history of the default size with "LeavOut" on.
 void Capture(benchmark::State& state)
 {
-    History history;
+    TestHistory history;
     history.settings.LeavOut = 1;
     std::string text(kHugeEntryBytes, 'x');
     for (int i = 0; i < history.settings.HNumber; ++i)

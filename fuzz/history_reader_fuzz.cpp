@@ -1,13 +1,10 @@
 // Feeds arbitrary bytes to the history file reader. Whatever it accepts must
 // load into a history whose byte total is right, and must write back to a
 // file that reads again to the same entries.
-#include "core/AppSettings.h"
 #include "core/HistoryFileFormat.h"
-#include "core/HistoryModel.h"
 #include "core/MemoryByteReader.h"
 #include "core/StringByteWriter.h"
-#include "tests/core/FakeHistoryList.h"
-#include "tests/core/RecordingHistoryEffects.h"
+#include "tests/core/TestHistory.h"
 
 #include <cstdlib>
 
@@ -23,21 +20,19 @@ void Check(bool condition)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    AppSettings settings;
-    RecordingHistoryEffects effects;
-    FakeHistoryList list;
-    HistoryModel history(list, settings, effects);
+    TestHistory history;
+    const FakeHistoryList& list = history.list;
 
     MemoryByteReader in(data, size);
-    if (!LoadHistoryRecords(in, history)) {
-        Check(list.GetCount() == 0 && history.TotalBytes() == 0);
+    if (!LoadHistoryRecords(in, history.model)) {
+        Check(list.GetCount() == 0 && history.model.TotalBytes() == 0);
         return 0;
     }
 
     int64_t total = 0;
     for (int i = 0; i < list.GetCount(); ++i)
         total += static_cast<int64_t>(list.GetItem(i)->text.size());
-    Check(total == history.TotalBytes());
+    Check(total == history.model.TotalBytes());
 
     StringByteWriter out;
     Check(WriteHistoryRecords(out, list));

@@ -1,10 +1,7 @@
-#include "core/AppSettings.h"
 #include "core/HistoryFileFormat.h"
-#include "core/HistoryModel.h"
 #include "core/MemoryByteReader.h"
 #include "core/StringByteWriter.h"
-#include "tests/core/FakeHistoryList.h"
-#include "tests/core/RecordingHistoryEffects.h"
+#include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -52,35 +49,22 @@ private:
 
 class HistoryFileFormatTest : public ::testing::Test {
 protected:
-    void Add(const std::string& text, const std::string& source, int32_t time)
-    {
-        auto item = std::make_unique<HistoryItem>();
-        item->text = text;
-        item->source = source;
-        item->time = time;
-        history.AppendLoaded(std::move(item));
-    }
     std::string Written()
     {
         StringByteWriter out;
-        EXPECT_TRUE(WriteHistoryRecords(out, list));
+        EXPECT_TRUE(WriteHistoryRecords(out, history.list));
         return out.Bytes();
     }
     // Loads into a fresh history; returns the texts, empty when refused.
     std::vector<std::string> LoadedTexts(const std::string& bytes)
     {
         MemoryByteReader in(bytes);
-        loadedOk = LoadHistoryRecords(in, loaded);
-        return loadedList.Texts();
+        loadedOk = LoadHistoryRecords(in, loaded.model);
+        return loaded.list.Texts();
     }
 
-    AppSettings settings;
-    RecordingHistoryEffects effects;
-    FakeHistoryList list;
-    HistoryModel history{list, settings, effects};
-
-    FakeHistoryList loadedList;
-    HistoryModel loaded{loadedList, settings, effects};
+    TestHistory history;
+    TestHistory loaded;
     bool loadedOk = false;
 };
 
@@ -94,8 +78,8 @@ TEST_F(HistoryFileFormatTest, EmptyHistoryIsA20ByteFile)
 
 TEST_F(HistoryFileFormatTest, EntriesAreWrittenNewestFirstWithTheLargestLength)
 {
-    Add("newest\r\ntext", "Notepad", 0x5F5E1000);
-    Add("old", "a much longer window title", 7);
+    history.AddLoaded("newest\r\ntext", "Notepad", 0x5F5E1000);
+    history.AddLoaded("old", "a much longer window title", 7);
     std::string expected = File(2,
                                 Entry(0x5F5E1000, "newest\r\ntext", "Notepad") +
                                     Entry(7, "old", "a much longer window title"),
@@ -105,29 +89,29 @@ TEST_F(HistoryFileFormatTest, EntriesAreWrittenNewestFirstWithTheLargestLength)
 
 TEST_F(HistoryFileFormatTest, WrittenHistoryReadsBackTheSame)
 {
-    Add("日本語のテキスト\r\n\ttab", "メモ帳", 900493503);
-    Add("", "?", -5);
-    Add(std::string(200000, 'L'), "big", 42);   // larger than one block
-    Add("last", "", 1);
+    history.AddLoaded("日本語のテキスト\r\n\ttab", "メモ帳", 900493503);
+    history.AddLoaded("", "?", -5);
+    history.AddLoaded(std::string(200000, 'L'), "big", 42);   // larger than one block
+    history.AddLoaded("last", "", 1);
     std::string bytes = Written();
 
     MemoryByteReader in(bytes);
-    ASSERT_TRUE(LoadHistoryRecords(in, loaded));
-    ASSERT_EQ(loadedList.GetCount(), 4);
+    ASSERT_TRUE(LoadHistoryRecords(in, loaded.model));
+    ASSERT_EQ(loaded.list.GetCount(), 4);
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(loadedList.GetItem(i)->text, list.GetItem(i)->text) << i;
-        EXPECT_EQ(loadedList.GetItem(i)->source, list.GetItem(i)->source) << i;
-        EXPECT_EQ(loadedList.GetItem(i)->time, list.GetItem(i)->time) << i;
-        EXPECT_EQ(loadedList.GetLineText(i), list.GetLineText(i)) << i;
+        EXPECT_EQ(loaded.list.GetItem(i)->text, history.list.GetItem(i)->text) << i;
+        EXPECT_EQ(loaded.list.GetItem(i)->source, history.list.GetItem(i)->source) << i;
+        EXPECT_EQ(loaded.list.GetItem(i)->time, history.list.GetItem(i)->time) << i;
+        EXPECT_EQ(loaded.list.GetLineText(i), history.list.GetLineText(i)) << i;
     }
-    EXPECT_EQ(loaded.TotalBytes(), history.TotalBytes());
+    EXPECT_EQ(loaded.model.TotalBytes(), history.model.TotalBytes());
 }
 
 TEST_F(HistoryFileFormatTest, DamagedFilesGiveAnEmptyHistory)
 {
     const std::string good = Entry(1, "abc", "src") + Entry(2, "defg", "s");
     ASSERT_EQ(LoadedTexts(File(2, good, 4)).size(), 2u);
-    loaded.FreeAll();
+    loaded.model.FreeAll();
 
     struct Case {
         const char* what;
@@ -156,7 +140,7 @@ TEST_F(HistoryFileFormatTest, DamagedFilesGiveAnEmptyHistory)
     for (const Case& c : cases) {
         EXPECT_TRUE(LoadedTexts(c.bytes).empty()) << c.what;
         EXPECT_FALSE(loadedOk) << c.what;
-        EXPECT_EQ(loaded.TotalBytes(), 0) << c.what;
+        EXPECT_EQ(loaded.model.TotalBytes(), 0) << c.what;
     }
 
     EXPECT_EQ(LoadedTexts(badReserved).size(), 2u);
@@ -164,12 +148,12 @@ TEST_F(HistoryFileFormatTest, DamagedFilesGiveAnEmptyHistory)
 
 TEST_F(HistoryFileFormatTest, RefusedFileLeavesTheHistoryUntouched)
 {
-    Add("kept", "?", 1);
+    history.AddLoaded("kept", "?", 1);
     const std::string bytes = File(1, Entry(1, "abc", "src"), 2);
     MemoryByteReader in(bytes);
-    EXPECT_FALSE(LoadHistoryRecords(in, history));
-    EXPECT_EQ(list.Texts(), std::vector<std::string>{"kept"});
-    EXPECT_EQ(history.TotalBytes(), 4);
+    EXPECT_FALSE(LoadHistoryRecords(in, history.model));
+    EXPECT_EQ(history.list.Texts(), std::vector<std::string>{"kept"});
+    EXPECT_EQ(history.model.TotalBytes(), 4);
 }
 
 TEST_F(HistoryFileFormatTest, TextEndsAtAStoredNul)
@@ -178,29 +162,29 @@ TEST_F(HistoryFileFormatTest, TextEndsAtAStoredNul)
     std::string text("ab\0cd", 5);
     LoadedTexts(File(1, Entry(1, text, std::string("s\0t", 3)), 5));
     ASSERT_TRUE(loadedOk);
-    EXPECT_EQ(loadedList.GetItem(0)->text, "ab");
-    EXPECT_EQ(loadedList.GetItem(0)->source, "s");
-    EXPECT_EQ(loaded.TotalBytes(), 2);
+    EXPECT_EQ(loaded.list.GetItem(0)->text, "ab");
+    EXPECT_EQ(loaded.list.GetItem(0)->source, "s");
+    EXPECT_EQ(loaded.model.TotalBytes(), 2);
 }
 
 TEST_F(HistoryFileFormatTest, FailedWriteIsReported)
 {
-    Add(std::string(100000, 'x'), "src", 1);
-    Add("small", "src", 2);
+    history.AddLoaded(std::string(100000, 'x'), "src", 1);
+    history.AddLoaded("small", "src", 2);
     for (size_t room : {0u, 11u, 20u, 100000u, 100043u}) {
         FailingWriter out(room);
-        EXPECT_FALSE(WriteHistoryRecords(out, list)) << room;
+        EXPECT_FALSE(WriteHistoryRecords(out, history.list)) << room;
     }
     FailingWriter enough(Written().size());
-    EXPECT_TRUE(WriteHistoryRecords(enough, list));
+    EXPECT_TRUE(WriteHistoryRecords(enough, history.list));
 }
 
 TEST_F(HistoryFileFormatTest, ManySmallEntriesAreWrittenInFewBlocks)
 {
     for (int i = 0; i < 1000; ++i)
-        Add("entry " + std::to_string(i), "source", i);
+        history.AddLoaded("entry " + std::to_string(i), "source", i);
     FailingWriter out(Written().size());
-    ASSERT_TRUE(WriteHistoryRecords(out, list));
+    ASSERT_TRUE(WriteHistoryRecords(out, history.list));
     EXPECT_LE(out.writes, 2);
 }
 

@@ -1,8 +1,5 @@
-#include "core/AppSettings.h"
 #include "core/DisplayText.h"
-#include "core/HistoryModel.h"
-#include "tests/core/FakeHistoryList.h"
-#include "tests/core/RecordingHistoryEffects.h"
+#include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +10,7 @@ namespace {
 
 using Texts = std::vector<std::string>;
 
-class HistoryModelTest : public ::testing::Test {
+class HistoryModelTest : public ::testing::Test, protected TestHistory {
 protected:
     void Capture(const std::string& text, const std::string& source = "Editor", int32_t time = 1000)
     {
@@ -22,18 +19,9 @@ protected:
     // Fills the list with the given texts, first one newest, nothing selected.
     void Load(const Texts& texts)
     {
-        for (const std::string& text : texts) {
-            auto item = std::make_unique<HistoryItem>();
-            item->text = text;
-            item->source = "?";
-            model.AppendLoaded(std::move(item));
-        }
+        for (const std::string& text : texts)
+            AddLoaded(text, "?");
     }
-
-    AppSettings settings;
-    FakeHistoryList list;
-    RecordingHistoryEffects effects;
-    HistoryModel model{list, settings, effects};
 };
 
 TEST(DisplayText, TabsWidenAndLineBreaksBecomeTheMarker)

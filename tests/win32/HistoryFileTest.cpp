@@ -1,13 +1,10 @@
-#include "core/AppSettings.h"
 #include "core/HistoryFileFormat.h"
-#include "core/HistoryModel.h"
 #include "core/StringByteWriter.h"
 #include "storage/HistoryFile.h"
 #include "storage/ModulePath.h"
 #include "storage/RawFile.h"
 #include "storage/SafeFileWrite.h"
-#include "tests/core/FakeHistoryList.h"
-#include "tests/core/RecordingHistoryEffects.h"
+#include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -163,14 +160,6 @@ TEST(ModulePath, DataFilesLiveBesideTheExecutable)
 
 class HistoryFileTest : public FileTest {
 protected:
-    void Add(HistoryModel& model, const std::string& text, const std::string& source, int32_t time)
-    {
-        auto item = std::make_unique<HistoryItem>();
-        item->text = text;
-        item->source = source;
-        item->time = time;
-        model.AppendLoaded(std::move(item));
-    }
     std::string Encoded(const IHistoryList& from)
     {
         StringByteWriter out;
@@ -178,61 +167,57 @@ protected:
         return out.Bytes();
     }
 
-    AppSettings settings;
-    RecordingHistoryEffects effects;
-    FakeHistoryList list;
-    HistoryModel history{list, settings, effects};
-    FakeHistoryList readList;
-    HistoryModel readHistory{readList, settings, effects};
+    TestHistory history;
+    TestHistory read;
 };
 
 TEST_F(HistoryFileTest, EmptyHistoryWritesA20ByteFile)
 {
-    ASSERT_TRUE(WriteHistoryFile(list, PathOf("Quillorn.his")));
+    ASSERT_TRUE(WriteHistoryFile(history.list, PathOf("Quillorn.his")));
     EXPECT_EQ(ReadBytes(PathOf("Quillorn.his")).size(), 20u);
-    EXPECT_TRUE(ReadHistoryFile(readHistory, PathOf("Quillorn.his")));
-    EXPECT_EQ(readList.GetCount(), 0);
+    EXPECT_TRUE(ReadHistoryFile(read.model, PathOf("Quillorn.his")));
+    EXPECT_EQ(read.list.GetCount(), 0);
 }
 
 TEST_F(HistoryFileTest, WrittenFileReadsBackTheSameEntries)
 {
-    Add(history, "日本語\r\n\tテキスト", "メモ帳", 900493503);
-    Add(history, std::string(300000, 'x'), "big", 12);
-    Add(history, "", "?", 1);
+    history.AddLoaded("日本語\r\n\tテキスト", "メモ帳", 900493503);
+    history.AddLoaded(std::string(300000, 'x'), "big", 12);
+    history.AddLoaded("", "?", 1);
     const std::string path = PathOf("Quillorn.his");
-    ASSERT_TRUE(WriteHistoryFile(list, path));
-    EXPECT_EQ(ReadBytes(path), Encoded(list));
-    EXPECT_EQ(list.GetCount(), 3);   // writing does not consume the entries
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    EXPECT_EQ(ReadBytes(path), Encoded(history.list));
+    EXPECT_EQ(history.list.GetCount(), 3);   // writing does not consume the entries
 
-    ASSERT_TRUE(ReadHistoryFile(readHistory, path));
-    EXPECT_EQ(readList.Texts(), list.Texts());
-    EXPECT_EQ(readList.GetItem(0)->source, "メモ帳");
-    EXPECT_EQ(readList.GetItem(1)->time, 12);
-    EXPECT_EQ(readHistory.TotalBytes(), history.TotalBytes());
+    ASSERT_TRUE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(read.list.Texts(), history.list.Texts());
+    EXPECT_EQ(read.list.GetItem(0)->source, "メモ帳");
+    EXPECT_EQ(read.list.GetItem(1)->time, 12);
+    EXPECT_EQ(read.model.TotalBytes(), history.model.TotalBytes());
     EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
 }
 
 TEST_F(HistoryFileTest, NewFileReplacesTheOldOneAndLeavesNothingElse)
 {
     const std::string path = PathOf("Quillorn.his");
-    Add(history, "old entry", "?", 1);
-    ASSERT_TRUE(WriteHistoryFile(list, path));
-    history.FreeAll();
-    Add(history, "new entry", "?", 2);
-    ASSERT_TRUE(WriteHistoryFile(list, path));
+    history.AddLoaded("old entry", "?", 1);
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    history.model.FreeAll();
+    history.AddLoaded("new entry", "?", 2);
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
 
-    EXPECT_EQ(ReadBytes(path), Encoded(list));
+    EXPECT_EQ(ReadBytes(path), Encoded(history.list));
     EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
 }
 
 TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
 {
     const std::string path = PathOf("Quillorn.his");
-    Add(history, "precious", "?", 1);
-    ASSERT_TRUE(WriteHistoryFile(list, path));
+    history.AddLoaded("precious", "?", 1);
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
     const std::string old = ReadBytes(path);
-    history.FreeAll();
-    Add(history, "replacement", "?", 2);
+    history.model.FreeAll();
+    history.AddLoaded("replacement", "?", 2);
 
     // Writing fails half-way (a full disk, say).
     EXPECT_FALSE(WriteFileSafely(path, [](IByteWriter& out) {
@@ -244,7 +229,7 @@ TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
 
     // The temporary file cannot be made.
     ASSERT_TRUE(CreateDirectoryA((path + kTemporaryFileSuffix).c_str(), nullptr));
-    EXPECT_FALSE(WriteHistoryFile(list, path));
+    EXPECT_FALSE(WriteHistoryFile(history.list, path));
     EXPECT_EQ(ReadBytes(path), old);
     ASSERT_TRUE(RemoveDirectoryA((path + kTemporaryFileSuffix).c_str()));
 
@@ -252,38 +237,38 @@ TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
     {
         CRawFile holder;
         ASSERT_TRUE(holder.Open(path.c_str(), CRawFile::modeRead));
-        EXPECT_FALSE(WriteHistoryFile(list, path));
+        EXPECT_FALSE(WriteHistoryFile(history.list, path));
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
 
     // And when nothing is in the way, the write goes through.
-    EXPECT_TRUE(WriteHistoryFile(list, path));
-    EXPECT_EQ(ReadBytes(path), Encoded(list));
+    EXPECT_TRUE(WriteHistoryFile(history.list, path));
+    EXPECT_EQ(ReadBytes(path), Encoded(history.list));
 }
 
 TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
 {
     const std::string path = PathOf("Quillorn.his");
-    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
-    EXPECT_EQ(readList.GetCount(), 0);
+    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(read.list.GetCount(), 0);
 
-    Add(history, "first", "?", 1);
-    Add(history, "second", "?", 2);
-    const std::string good = Encoded(list);
+    history.AddLoaded("first", "?", 1);
+    history.AddLoaded("second", "?", 2);
+    const std::string good = Encoded(history.list);
 
     // The last entry cut short, the trailer kept.
     WriteBytes(path, good.substr(0, good.size() - 10) + good.substr(good.size() - 8));
-    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
-    EXPECT_EQ(readList.GetCount(), 0);
-    EXPECT_EQ(readHistory.TotalBytes(), 0);
+    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(read.list.GetCount(), 0);
+    EXPECT_EQ(read.model.TotalBytes(), 0);
 
     // A trailer claiming a largest length of 4 GB.
     std::string huge = good;
     huge.replace(huge.size() - 4, 4, "\xFF\xFF\xFF\xFF");
     WriteBytes(path, huge);
-    EXPECT_FALSE(ReadHistoryFile(readHistory, path));
-    EXPECT_EQ(readList.GetCount(), 0);
+    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(read.list.GetCount(), 0);
 
     // The bad file stays on disk until the next write.
     EXPECT_EQ(ReadBytes(path), huge);
@@ -292,7 +277,7 @@ TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
 TEST_F(HistoryFileTest, DeleteRemovesTheFileAndIgnoresAMissingOne)
 {
     const std::string path = PathOf("Quillorn.his");
-    ASSERT_TRUE(WriteHistoryFile(list, path));
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
     DeleteHistoryFile(path);
     EXPECT_TRUE(Listing().empty());
     DeleteHistoryFile(path);
