@@ -27,14 +27,10 @@ void Require(bool condition)
         std::abort();
 }
 
+// 29 February 2000, noon.
 LocalTime FixedMoment()
 {
-    LocalTime t;
-    t.nYear = 2000;
-    t.nMonth = 2;
-    t.nDay = 29;
-    t.nHour = 12;
-    return t;
+    return {2000, 2, 29, 12};
 }
 
 void CheckBuiltMenu(const CQuickSelectMenu& menu, const RecordingMenuBuilder& builder, int nHistory)
@@ -77,10 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     RecordingMenuBuilder builder;
     builder.RefuseFromCall(nRefuseFrom);
     {
-        QuickSelectHistory sources;
-        sources.pList = &history;
-        sources.nQNumber = nQNumber;
-        CQuickSelectMenu menu(builder, sources, FixedMoment);
+        CQuickSelectMenu menu(builder, QuickSelectHistory{&history, nQNumber}, FixedMoment);
         StringByteSource source(file);
         if (menu.Build(&source)) {
             CheckBuiltMenu(menu, builder, nHistory);

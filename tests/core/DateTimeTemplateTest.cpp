@@ -9,14 +9,7 @@ namespace {
 
 LocalTime At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
 {
-    LocalTime t;
-    t.nYear = year;
-    t.nMonth = month;
-    t.nDay = day;
-    t.nHour = hour;
-    t.nMinute = minute;
-    t.nSecond = second;
-    return t;
+    return {year, month, day, hour, minute, second};
 }
 
 std::string Stamp(const std::string& tmpl, const LocalTime& when)

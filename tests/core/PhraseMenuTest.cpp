@@ -15,29 +15,14 @@ namespace {
 // 3 June 1998, 13:05:07, a Wednesday.
 LocalTime JuneThird1998()
 {
-    LocalTime t;
-    t.nYear = 1998;
-    t.nMonth = 6;
-    t.nDay = 3;
-    t.nHour = 13;
-    t.nMinute = 5;
-    t.nSecond = 7;
-    return t;
+    return {1998, 6, 3, 13, 5, 7};
 }
 
 // One showing of the popup over a given file and history.
 struct Popup {
     explicit Popup(const std::vector<std::string>& historyTexts = {}, int nQNumber = 10)
-        : history(historyTexts), menu(builder, Sources(history, nQNumber), JuneThird1998)
+        : history(historyTexts), menu(builder, QuickSelectHistory{&history, nQNumber}, JuneThird1998)
     {
-    }
-
-    static QuickSelectHistory Sources(const FixedHistoryList& list, int nQNumber)
-    {
-        QuickSelectHistory sources;
-        sources.pList = &list;
-        sources.nQNumber = nQNumber;
-        return sources;
     }
 
     bool Build(const std::string& file)
@@ -398,9 +383,7 @@ TEST(PhraseMenuFailure, EveryMenuIsDestroyedExactlyOnce)
     RecordingMenuBuilder builder;
     {
         FixedHistoryList list({"x"});
-        QuickSelectHistory sources;
-        sources.pList = &list;
-        CQuickSelectMenu menu(builder, sources, JuneThird1998);
+        CQuickSelectMenu menu(builder, QuickSelectHistory{&list}, JuneThird1998);
         StringByteSource first("> a\n> b\n@c\n<\n<\n> c\n");
         ASSERT_TRUE(menu.Build(&first));
         EXPECT_EQ(builder.GetLiveMenuCount(), 5);

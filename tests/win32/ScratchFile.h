@@ -3,6 +3,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 class ScratchFile {
@@ -26,6 +27,15 @@ public:
         DWORD written = 0;
         ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
         ::CloseHandle(file);
+    }
+
+    // The file's size in bytes; -1 when there is no such file.
+    int64_t Size() const
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data{};
+        if (!::GetFileAttributesExA(m_path.c_str(), GetFileExInfoStandard, &data))
+            return -1;
+        return (static_cast<int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
     }
 
 private:

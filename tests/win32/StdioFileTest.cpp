@@ -32,13 +32,6 @@ protected:
             lines.push_back(line);
         return lines;
     }
-    DWORD FileSize()
-    {
-        WIN32_FILE_ATTRIBUTE_DATA data{};
-        ::GetFileAttributesExA(m_path.c_str(), GetFileExInfoStandard, &data);
-        return data.nFileSizeLow;
-    }
-
 };
 
 TEST_F(StdioFileTest, LinesEndAtLfOrCrLfAndCtrlZEndsTheText)
@@ -62,7 +55,7 @@ TEST_F(StdioFileTest, AMissingFileIsCreatedEmptyAndAnExistingOneIsLeftAsItIs)
 
     Write("kept\n");
     EXPECT_EQ(ReadAll(), (std::vector<std::string>{"kept"}));
-    EXPECT_EQ(FileSize(), 5u);
+    EXPECT_EQ(m_file.Size(), 5);
 }
 
 TEST_F(StdioFileTest, NoOneElseCanOpenTheFileWhileItIsOpen)
