@@ -2,11 +2,22 @@
 
 #include <windowsx.h>
 
-#include "mainwnd/MainDialog.h"
+namespace {
+// WM_CONTEXTMENU's point when the request came from the keyboard.
+const LPARAM kKeyboardPoint = MAKELPARAM(-1, -1);
+}  // namespace
+
+const CRuntimeClass CListBoxEx::runtimeClass = {"CListBoxEx", &CTitleTipListBox::runtimeClass, kNoSchema,
+                                                CreateObjectOf<CListBoxEx>};
+
+const CRuntimeClass* CListBoxEx::GetRuntimeClass() const
+{
+    return &runtimeClass;
+}
 
 const MessageMap* CListBoxEx::GetMessageMap() const
 {
-    static const MessageMap map(CListBox::GetMessageMap(), {
+    static const MessageMap map(CTitleTipListBox::GetMessageMap(), {
         OnCtlColorReflect(&CListBoxEx::CtlColor),
         OnMessage(WM_RBUTTONUP, &CListBoxEx::OnRButtonUp),
         OnMessage(WM_CONTEXTMENU, &CListBoxEx::OnContextMenu),
@@ -16,49 +27,39 @@ const MessageMap* CListBoxEx::GetMessageMap() const
 
 void CListBoxEx::SetFgColor(COLORREF colour, BOOL redraw)
 {
-    m_crText = colour;
-    if (colour == kDefaultColor) {
-        m_brBack.DeleteObject();
-        m_crBack = kDefaultColor;
-    }
+    m_colors.SetText(colour);
     if (redraw)
         Redraw();
 }
 
 void CListBoxEx::SetBgColor(COLORREF colour, BOOL redraw)
 {
-    m_brBack.DeleteObject();
-    m_crBack = colour;
-    if (colour == kDefaultColor)
-        m_crText = kDefaultColor;
-    else
-        m_brBack.CreateSolidBrush(colour);
+    m_colors.SetBack(colour);
     if (redraw)
         Redraw();
 }
 
 HBRUSH CListBoxEx::CtlColor(CDC* dc, UINT)
 {
-    if (!m_brBack.m_hObject)
-        return nullptr;
-    dc->SetTextColor(m_crText);
-    dc->SetBkColor(m_crBack);
-    return static_cast<HBRUSH>(m_brBack.m_hObject);
+    return m_colors.Apply(dc);
 }
 
-// The click is handled here, so the system makes no WM_CONTEXTMENU of it.
+// The click is handled here, so the system makes no WM_CONTEXTMENU of its
+// own; the parent finds the item under the point.
 LRESULT CListBoxEx::OnRButtonUp(WPARAM, LPARAM lParam)
 {
-    if (auto* main = dynamic_cast<CMainDialog*>(GetParent()))
-        main->ListContextMenu(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ::ClientToScreen(m_hWnd, &point);
+    ::SendMessageA(::GetParent(m_hWnd), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd),
+                   MAKELPARAM(point.x, point.y));
     return 0;
 }
 
-// Shift+F10 or the menu key: the main window shows the menu by the list's corner.
+// Shift+F10, the menu key, or a right click on the scroll bar: the parent
+// shows its menu by the list's corner, whatever the point.
 LRESULT CListBoxEx::OnContextMenu(WPARAM, LPARAM)
 {
-    if (CWnd* parent = GetParent())
-        parent->SendMessage(WM_CONTEXTMENU, 0, 0);
+    ::SendMessageA(::GetParent(m_hWnd), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), kKeyboardPoint);
     return 0;
 }
 

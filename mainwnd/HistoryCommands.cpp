@@ -7,6 +7,8 @@
 #include "mainwnd/PasteKeys.h"
 #include "res/resource.h"
 
+#include <windowsx.h>   // last: its macros clash with framework names
+
 namespace {
 bool KeyDown(int vk)
 {
@@ -99,6 +101,9 @@ void CMainDialog::OnPaste() { PasteToPrevious(FALSE, TRUE); }
 void CMainDialog::OnCopyClose() { CopySelected(TRUE); }
 void CMainDialog::OnPasteClose() { PasteToPrevious(TRUE, TRUE); }
 void CMainDialog::OnDelete() { m_history.DeleteSelected(); }
+// The text views have already put their selection on the clipboard.
+void CMainDialog::OnViewPaste() { PasteToPrevious(FALSE, FALSE); }
+void CMainDialog::OnViewPasteClose() { PasteToPrevious(TRUE, FALSE); }
 
 // --- Keys -----------------------------------------------------------------
 
@@ -162,9 +167,17 @@ void CMainDialog::ListContextMenu(POINT point)
     ShowHistoryMenu(point);
 }
 
-// From the keyboard (or a right click elsewhere): by the list's top-left corner.
-LRESULT CMainDialog::OnContextMenu(WPARAM, LPARAM)
+// A right click on the list comes from the list with its point; the
+// keyboard, or a right click elsewhere: by the list's top-left corner.
+LRESULT CMainDialog::OnContextMenu(WPARAM wParam, LPARAM lParam)
 {
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    bool fromKeyboard = point.x == -1 && point.y == -1;
+    if (reinterpret_cast<HWND>(wParam) == m_listHistory.m_hWnd && !fromKeyboard) {
+        ::ScreenToClient(m_listHistory.m_hWnd, &point);
+        ListContextMenu(point);
+        return 0;
+    }
     if (m_listHistory.GetCount() <= 0)
         return 0;
     RECT list;

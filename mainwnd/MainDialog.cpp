@@ -5,6 +5,8 @@
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
+#include <commctrl.h>
+
 namespace {
 // A later start finds the running instance by these names.
 const char kInstanceName[] = "QuillornVersion09Special";
@@ -34,6 +36,14 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnCommand(ID_HISTORY_PASTE_CLOSE, &CMainDialog::OnPasteClose),
         OnCommand(ID_HISTORY_DELETE, &CMainDialog::OnDelete),
         OnCommand(IDC_TOOL_EXIT, &CMainDialog::OnToolExit),
+        OnCommand(ID_VIEW_PASTE, &CMainDialog::OnViewPaste),
+        OnCommand(ID_VIEW_PASTE_CLOSE, &CMainDialog::OnViewPasteClose),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_VIEW, &CMainDialog::OnToolHotChange),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolHotChange),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_FONT, &CMainDialog::OnToolHotChange),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_CUSTOMIZE, &CMainDialog::OnToolHotChange),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_VERSION, &CMainDialog::OnToolHotChange),
+        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_EXIT, &CMainDialog::OnToolHotChange),
         OnMessage(UM_TRAYNOTIFY, &CMainDialog::OnTrayNotify),
         OnMessage(UM_DEFERREDCAPTURE, &CMainDialog::OnDeferredCapture),
         OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
@@ -87,6 +97,7 @@ BOOL CMainDialog::OnInitDialog()
     SetToolIcons();
     m_editInfoView.SetTabStops(1, &kInfoTabStop);
     SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ApplyTipSwitches();
     ApplyColours();
     AddHotKeys();
     RestoreWindowRect();
@@ -114,7 +125,7 @@ void CMainDialog::PutNewestOnClipboard()
 void CMainDialog::SetToolIcons()
 {
     struct Tool {
-        CButton& button;
+        CToolButton& button;
         UINT icon;
     };
     const Tool tools[] = {
@@ -125,17 +136,32 @@ void CMainDialog::SetToolIcons()
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     for (const Tool& tool : tools) {
         // The button shows only its picture; its text is the description.
-        ::SetWindowLongPtrA(tool.button.m_hWnd, GWL_STYLE, tool.button.GetStyle() | BS_ICON);
         tool.button.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(tool.icon)));
+        tool.button.OnHoverEnd();
     }
 }
 
+void CMainDialog::ApplyTipSwitches()
+{
+    m_listHistory.SetTipEnabled(m_settings.Tip);
+    m_listHistory.SetCustomTipColor(m_settings.CustomTipColor);
+    g_bToolInfo = m_settings.HideToolInfo == 0 ? 1 : 0;
+}
+
+// The list and the preview show the same colours; the info view keeps the
+// system's unless it has its own.
 void CMainDialog::ApplyColours()
 {
     COLORREF text = m_settings.HDef == 1 ? kDefaultText : m_settings.HTextColor;
     COLORREF back = m_settings.HDef == 1 ? kDefaultBack : m_settings.HBackColor;
     m_listHistory.SetFgColor(text, FALSE);
     m_listHistory.SetBgColor(back, FALSE);
+    m_editTextPreview.SetFgColor(text, FALSE);
+    m_editTextPreview.SetBgColor(back, FALSE);
+    if (m_settings.IDef == 0) {
+        m_editInfoView.SetFgColor(m_settings.ITextColor, FALSE);
+        m_editInfoView.SetBgColor(m_settings.IBackColor, FALSE);
+    }
 }
 
 void CMainDialog::AddHotKeys()
@@ -196,6 +222,7 @@ void CMainDialog::ShowMainWindow()
     m_bStartHiddenPending = FALSE;
     ShowWindow(SW_SHOW);
     ::SetForegroundWindow(m_hWnd);
+    FocusCurrentView();
 }
 
 // Enter reaches IDOK; the program has nothing to confirm.

@@ -16,12 +16,12 @@
 
 #include "app/SharedMemory.h"
 #include "controls/ListBoxEx.h"
+#include "controls/ToolButton.h"
+#include "controls/ViewEdit.h"
 #include "core/AppSettings.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
-#include "framework/Button.h"
 #include "framework/Dialog.h"
-#include "framework/Edit.h"
 #include "framework/GdiObjects.h"
 #include "mainwnd/ListBoxHistory.h"
 #include "mainwnd/MainSettingsHost.h"
@@ -42,6 +42,8 @@ public:
     AppSettings m_settings;
     HistoryModel& History() { return m_history; }
     CListBoxEx& HistoryList() { return m_listHistory; }
+    CViewEdit& TextPreview() { return m_editTextPreview; }
+    CViewEdit& InfoView() { return m_editInfoView; }
 
     // --- Views
     void LayoutControls(int cx, int cy);
@@ -55,7 +57,6 @@ public:
     BOOL CopyItemToClipboard(int index);
     bool WriteClipboardText(const std::string& text) override;
     void PasteToPrevious(BOOL close, BOOL copyFirst);
-    void ListContextMenu(POINT point);
 
     // --- Hotkeys and tray
     BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
@@ -93,6 +94,7 @@ private:
     // Start-up steps
     void PutNewestOnClipboard();
     void SetToolIcons();
+    void ApplyTipSwitches();
     void ApplyColours();
     void AddHotKeys();
     void RestoreWindowRect();
@@ -121,11 +123,15 @@ private:
     void OnCopyClose();
     void OnPasteClose();
     void OnDelete();
+    void OnViewPaste();
+    void OnViewPasteClose();
+    void OnToolHotChange(NMHDR* header, LRESULT* result);
 
     // Keys and hotkeys seen before dispatch
     BOOL OnHistoryListKey(MSG* msg);
     void OnHotKey(WPARAM id);
     void ShowMainWindow();
+    void FocusCurrentView();
 
     // Clipboard capture
     void AddClipboardText();
@@ -137,20 +143,21 @@ private:
     void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
 
     void ShowHistoryMenu(POINT screenPoint);
+    void ListContextMenu(POINT point);
 
     // QuickSelect choices
     BOOL PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path);
 
     // Controls, bound by DoDataExchange
-    CButton m_btnToolCustomize;
-    CButton m_btnToolView;
-    CEdit m_editTextPreview;
-    CEdit m_editInfoView;
-    CButton m_btnToolFont;
-    CButton m_btnToolExit;
+    CToolButton m_btnToolCustomize;
+    CToolButton m_btnToolView;
+    CViewEdit m_editTextPreview;
+    CViewEdit m_editInfoView;
+    CToolButton m_btnToolFont;
+    CToolButton m_btnToolExit;
     CListBoxEx m_listHistory;
-    CButton m_btnToolBehaviour;
-    CButton m_btnToolVersion;
+    CToolButton m_btnToolBehaviour;
+    CToolButton m_btnToolVersion;
 
     // The history: the list box is its only container.
     CListBoxHistory m_historyLines{m_listHistory};

@@ -4,6 +4,8 @@
 #include "mainwnd/MainDialog.h"
 #include "res/resource.h"
 
+#include <commctrl.h>
+
 namespace {
 const int kMinTrackWidth = 273;
 const int kMinTrackHeight = 311;
@@ -28,7 +30,7 @@ void CMainDialog::LayoutControls(int cx, int cy)
 void CMainDialog::ApplyVisibility()
 {
     int toolShow = m_settings.ShowTool ? SW_SHOW : SW_HIDE;
-    for (CButton* tool : {&m_btnToolView, &m_btnToolBehaviour, &m_btnToolFont, &m_btnToolCustomize,
+    for (CToolButton* tool : {&m_btnToolView, &m_btnToolBehaviour, &m_btnToolFont, &m_btnToolCustomize,
                           &m_btnToolVersion, &m_btnToolExit})
         tool->ShowWindow(toolShow);
     m_editInfoView.ShowWindow(m_settings.ShowInfo ? SW_SHOW : SW_HIDE);
@@ -86,6 +88,18 @@ void CMainDialog::OnToolView()
     ToggleView();
 }
 
+// The keyboard always has somewhere to go: the view on show, never a tool
+// button. Not while a settings dialog holds the window disabled.
+void CMainDialog::FocusCurrentView()
+{
+    if (!::IsWindowEnabled(m_hWnd))
+        return;
+    if (m_nViewMode == kTextPreview)
+        m_editTextPreview.SetFocus();
+    else
+        m_listHistory.SetFocus();
+}
+
 // The preview keeps describing the entry it shows, whatever the list does.
 void CMainDialog::UpdateInfoView()
 {
@@ -106,4 +120,18 @@ std::string CMainDialog::FormatItemInfo(int index) const
 void CMainDialog::OnSelChangeHistory()
 {
     UpdateInfoView();
+}
+
+// A tool button under the pointer describes itself in the info view until
+// the pointer leaves it.
+void CMainDialog::OnToolHotChange(NMHDR* header, LRESULT*)
+{
+    auto* hot = reinterpret_cast<NMBCHOTITEM*>(header);
+    if (hot->dwFlags & HICF_ENTERING) {
+        CWnd* tool = CWnd::FromHandlePermanent(header->hwndFrom);
+        if (tool)
+            m_editInfoView.SetWindowText(tool->GetWindowText().c_str());
+    } else {
+        UpdateInfoView();
+    }
 }

@@ -92,6 +92,8 @@ int CmdClipboard();
 WORD KeyCode(const std::string& name);
 // A key pressed and released.
 void PressKey(WORD vk);
+// A mouse event (MOUSEEVENTF_*, 0 for a move) at a screen point.
+void SendMouse(POINT at, DWORD flags);
 int CmdKey(const std::string& combo);
 int CmdHotkeyTaken(const std::string& combo);
 int CmdHoldHotkey(const std::string& combo, DWORD ms);
@@ -120,6 +122,11 @@ int CmdCursor(int x, int y);
 int CmdWorkArea();
 int CmdFocusRect();
 int CmdCaret();
+
+// --- the main window's own controls (ControlCommands.cpp) ---------------------
+
+// Runs the command when it is one of these; false when it is not.
+bool ControlCommand(const Args& a, int& exitCode);
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 
