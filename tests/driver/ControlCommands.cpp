@@ -51,6 +51,10 @@ int CmdMouse(const Args& a)
     if (GetForegroundWindow() != FindMain())
         BringMainToFront();
     if (action == "move") {
+        // From one pixel beside the point: a pointer that is already there
+        // would make no move at all.
+        SendMouse(POINT{at.x - 1, at.y}, 0);
+        Pump(20);
         SendMouse(at, 0);
     } else if (action == "down" || action == "up") {
         SendMouse(at, action == "down" ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
