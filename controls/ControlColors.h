@@ -8,7 +8,7 @@
 
 class CControlColors {
 public:
-    static const COLORREF kDefault = static_cast<COLORREF>(-1);
+    static constexpr COLORREF kDefault = static_cast<COLORREF>(-1);
 
     // -1 returns the control to the system's colours altogether.
     void SetText(COLORREF colour);
