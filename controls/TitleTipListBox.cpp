@@ -35,6 +35,8 @@ const MessageMap* CTitleTipListBox::GetMessageMap() const
         OnMessage(LB_DIR, &CTitleTipListBox::OnContentChange),
         OnMessage(LB_ADDFILE, &CTitleTipListBox::OnContentChange),
         OnMessage(LB_SETCARETINDEX, &CTitleTipListBox::OnContentChange),
+        OnMessage(WM_MOUSEWHEEL, &CTitleTipListBox::OnScroll),
+        OnMessage(WM_VSCROLL, &CTitleTipListBox::OnScroll),
     });
     return &map;
 }
@@ -242,6 +244,14 @@ LRESULT CTitleTipListBox::OnDestroy(WPARAM, LPARAM)
 }
 
 LRESULT CTitleTipListBox::OnContentChange(WPARAM, LPARAM)
+{
+    if (m_bTipEnabled)
+        RemoveTip();
+    return Default();
+}
+
+// Scrolling moves other items under a tip that stays where it is.
+LRESULT CTitleTipListBox::OnScroll(WPARAM, LPARAM)
 {
     if (m_bTipEnabled)
         RemoveTip();

@@ -42,6 +42,7 @@ private:
     LRESULT OnLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContentChange(WPARAM wParam, LPARAM lParam);
+    LRESULT OnScroll(WPARAM wParam, LPARAM lParam);
 
     int ItemAtPoint(POINT point) const;
     bool IsTipVisible() const { return ::IsWindow(m_wndTip.m_hWnd) && m_wndTip.IsWindowVisible(); }

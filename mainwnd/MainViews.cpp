@@ -31,7 +31,7 @@ void CMainDialog::ApplyVisibility()
 {
     int toolShow = m_settings.ShowTool ? SW_SHOW : SW_HIDE;
     for (CToolButton* tool : {&m_btnToolView, &m_btnToolBehaviour, &m_btnToolFont, &m_btnToolCustomize,
-                          &m_btnToolVersion, &m_btnToolExit})
+                              &m_btnToolVersion, &m_btnToolExit})
         tool->ShowWindow(toolShow);
     m_editInfoView.ShowWindow(m_settings.ShowInfo ? SW_SHOW : SW_HIDE);
     RECT client;
