@@ -15,10 +15,12 @@
 #include <string>
 
 #include "app/SharedMemory.h"
+#include "controls/CaptionPainter.h"
 #include "controls/ListBoxEx.h"
 #include "core/AppSettings.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
+#include "decoration/TitleWnd.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/Edit.h"
@@ -42,6 +44,8 @@ public:
     AppSettings m_settings;
     HistoryModel& History() { return m_history; }
     CListBoxEx& HistoryList() { return m_listHistory; }
+    // The painter of this window's title bar, which the customize pages preview on.
+    CCaptionPainter& CaptionPainter() { return m_captionPainter; }
 
     // --- Views
     void LayoutControls(int cx, int cy);
@@ -116,6 +120,7 @@ private:
     void OnDblClkHistory();
     void OnToolView();
     void OnToolExit();
+    void OnToolVersion();
     void OnCopy();
     void OnPaste();
     void OnCopyClose();
@@ -173,4 +178,7 @@ private:
     CSharedMemory m_sharedMemory;
     CTrayIcon m_trayIcon;
     HICON m_hIcon = nullptr;
+
+    CCaptionPainter m_captionPainter;
+    CTitleWnd m_wndTitle;   // the start-up title and the version box
 };

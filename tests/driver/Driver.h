@@ -90,6 +90,8 @@ int CmdClipboard();
 // --- keyboard and mouse (Input.cpp) -----------------------------------------
 
 WORD KeyCode(const std::string& name);
+// A mouse event (MOUSEEVENTF_* buttons, or 0 to move) at a screen point.
+void SendMouse(POINT at, DWORD flags);
 // A key pressed and released.
 void PressKey(WORD vk);
 int CmdKey(const std::string& combo);
@@ -120,6 +122,15 @@ int CmdCursor(int x, int y);
 int CmdWorkArea();
 int CmdFocusRect();
 int CmdCaret();
+
+// --- title bars and the title screen (Decoration.cpp) ------------------------
+
+int CmdPixel(int x, int y);
+int CmdSpan(const Args& a);
+int CmdSysColor(int index);
+int CmdMetric(int index);
+int CmdTitleScreens();
+int CmdWatchTitle(const Args& a);
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 

@@ -58,6 +58,8 @@ bool TakeHotkey(const std::string& combo)
     return RegisterHotKey(nullptr, kProbeHotkeyId, k.hotkeyModifiers, k.vk) != 0;
 }
 
+}  // namespace
+
 // Every mouse event carries its own screen position: a separate SetCursorPos
 // may reach Wine's input after the buttons.
 void SendMouse(POINT at, DWORD flags)
@@ -69,8 +71,6 @@ void SendMouse(POINT at, DWORD flags)
     in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     SendInput(1, &in, sizeof in);
 }
-
-}  // namespace
 
 WORD KeyCode(const std::string& name)
 {

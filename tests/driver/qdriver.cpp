@@ -53,6 +53,15 @@
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
+//   qdriver pixel X Y                    the screen's colour there, RRGGBB
+//   qdriver span L T R B RRGGBB          first and last x in the screen rectangle where that
+//                                        colour shows ("none" when nowhere)
+//   qdriver syscolor N | metric N        GetSysColor (RRGGBB) / GetSystemMetrics
+//   qdriver title-screens                the program's shown title screens or version boxes,
+//                                        one "x y w h" line each
+//   qdriver watch-title MS [click]       wait up to MS for the title screen (clicking it once
+//                                        seen), then print "shown N": the milliseconds it
+//                                        was up; "none" when none came
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -113,6 +122,12 @@ int Run(const Args& a)
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
     if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
+    if (cmd == "pixel") return CmdPixel((int)Number(arg(2)), (int)Number(arg(3)));
+    if (cmd == "span") return CmdSpan(a);
+    if (cmd == "syscolor") return CmdSysColor((int)Number(arg(2)));
+    if (cmd == "metric") return CmdMetric((int)Number(arg(2)));
+    if (cmd == "title-screens") return CmdTitleScreens();
+    if (cmd == "watch-title") return CmdWatchTitle(a);
     Fail("unknown command");
 }
 
