@@ -58,6 +58,8 @@ void CTitleWnd::ShowTitle(CWnd* owner, const std::string& userName, COLORREF lik
             return;
         }
         SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        // Drawn now: the start-up handles no messages until it waits for the title.
+        UpdateWindow();
         return;
     }
     m_pParentWnd = owner;

@@ -9,6 +9,8 @@
 namespace {
 
 const DWORD kBitsPerPixel = 32;
+// Long enough for a shown window to have painted itself.
+const DWORD kTitleDrawnMs = 150;
 
 void PrintColour(COLORREF c)
 {
@@ -128,11 +130,12 @@ int CmdTitleScreens()
 }
 
 // Watches from before the program starts: the title is up from early in the
-// start-up until it closes by itself (or is clicked).
+// start-up until it closes by itself (or is clicked). With "shot" the whole
+// screen is saved as soon as the title has been drawn.
 int CmdWatchTitle(const Args& a)
 {
     DWORD limit = (DWORD)Number(Arg(a, 2));
-    bool click = a.size() > 3 && a[3] == "click";
+    std::string action = a.size() > 3 ? a[3] : std::string();
     HWND title = nullptr;
     LARGE_INTEGER watchFrom;
     QueryPerformanceCounter(&watchFrom);
@@ -146,15 +149,19 @@ int CmdWatchTitle(const Args& a)
     }
     LARGE_INTEGER shownAt;
     QueryPerformanceCounter(&shownAt);
-    if (click) {
-        RECT r;
-        GetWindowRect(title, &r);
+    RECT r;
+    GetWindowRect(title, &r);
+    if (action == "click") {
         POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
         SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
         SendMouse(centre, MOUSEEVENTF_LEFTUP);
+    } else if (action == "shot") {
+        Pump(kTitleDrawnMs);
+        CmdScreenshot(Arg(a, 4));
     }
     if (!PollUntil(shownAt, limit, [&] { return !IsWindow(title) || !IsWindowVisible(title); }))
         Fail("the title screen stayed up");
-    printf("shown %.0f\n", MillisecondsSince(shownAt));
+    printf("shown %.0f ", MillisecondsSince(shownAt));
+    PrintRect(r);
     return 0;
 }

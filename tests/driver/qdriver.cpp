@@ -59,9 +59,10 @@
 //   qdriver syscolor N | metric N        GetSysColor (RRGGBB) / GetSystemMetrics
 //   qdriver title-screens                the program's shown title screens or version boxes,
 //                                        one "x y w h" line each
-//   qdriver watch-title MS [click]       wait up to MS for the title screen (clicking it once
-//                                        seen), then print "shown N": the milliseconds it
-//                                        was up; "none" when none came
+//   qdriver watch-title MS [click | shot FILE.bmp]   wait up to MS for the title screen
+//                                        (clicking it, or saving the screen, once seen), then
+//                                        print "shown N x y w h": the milliseconds it was up
+//                                        and its rectangle; "none" when none came
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
