@@ -35,10 +35,10 @@ void CCaptionPainter::ApplyBarColours(BOOL active, const FillRecord& record)
         return;
     }
     switch (record.Type) {
-    case 0: SetVerticalGradient(active, record.Colour1, record.Colour2); break;
-    case 1: SetKneeGradient(active, record.Colour1, record.Colour2, kStoredKneePercent); break;
-    case 2: SetSolid(active, record.Colour1); break;
-    case 3: SetSolid(active, kSystemCaptionColour); break;
+    case kStoredVertical: SetVerticalGradient(active, record.Colour1, record.Colour2); break;
+    case kStoredHorizontal: SetKneeGradient(active, record.Colour1, record.Colour2, kStoredKneePercent); break;
+    case kStoredSingleColour: SetSolid(active, record.Colour1); break;
+    case kStoredSystemColour: SetSolid(active, kSystemCaptionColour); break;
     default: break;   // an unknown kind keeps the fill there is
     }
 }

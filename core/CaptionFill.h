@@ -13,10 +13,13 @@ struct AppSettings;
 // Stands for the system's caption colour of the state being drawn.
 const ColorRef kSystemCaptionColour = 0xFFFFFFFF;   // -1 as stored
 
+// The fill kinds as stored and offered on the title-bar pages.
+enum StoredFillType { kStoredVertical = 0, kStoredHorizontal = 1, kStoredSingleColour = 2, kStoredSystemColour = 3 };
+
 // One title bar's stored fill ("GBA_*" active, "GBP_*" inactive).
 struct FillRecord {
     int32_t Def;        // 1: the default fill, the other fields are ignored
-    int32_t Type;       // 0 vertical, 1 horizontal, 2 single colour, 3 system colour
+    int32_t Type;       // a StoredFillType
     ColorRef Colour1;   // top / left / the single colour
     ColorRef Colour2;   // bottom / right
 };
