@@ -124,14 +124,14 @@ void CCaptionPainter::RedrawCaption()
     CaptionBox bar = CaptionBar();
     int width = bar.Width();
     int height = bar.Height();
-    // A window too small for a title bar has nothing to show.
-    if (width <= 0 || height <= 0)
-        return;
     if (width != m_szCache.cx || height != m_szCache.cy) {
         m_bmpCache[0].DeleteObject();
         m_bmpCache[1].DeleteObject();
         m_szCache = {width, height};
     }
+    // A window too small for a title bar has nothing to show.
+    if (width <= 0 || height <= 0)
+        return;
 
     CWindowDC dc(m_pWndHooked);
     CDC memory;
