@@ -24,3 +24,6 @@ inline const char kMorningJapanese[] = "午前";
 inline const char kAfternoonJapanese[] = "午後";
 // Sunday first.
 inline const char* const kWeekdayKanji[7] = {"日", "月", "火", "水", "木", "金", "土"};
+
+// The title screen's dedication line, with the user's name.
+inline const char kDedicationFormat[] = "%s 専用";

@@ -44,6 +44,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_CUSTOMIZE, &CMainDialog::OnToolHotChange),
         OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_VERSION, &CMainDialog::OnToolHotChange),
         OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_EXIT, &CMainDialog::OnToolHotChange),
+        OnCommand(IDC_TOOL_VERSION, &CMainDialog::OnToolVersion),
         OnMessage(UM_TRAYNOTIFY, &CMainDialog::OnTrayNotify),
         OnMessage(UM_DEFERREDCAPTURE, &CMainDialog::OnDeferredCapture),
         OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
@@ -89,11 +90,15 @@ BOOL CMainDialog::OnInitDialog()
     m_trayIcon.Add(m_hWnd, kTrayIconId, IDI_PROGRAM, UM_TRAYNOTIFY, kTrayTip);
     CRegistryProfileStore store;
     LoadSettings(m_settings, store, m_settingsHost);
+    // The title stays up while the start-up goes on.
+    if (m_settings.HideTitle == 0)
+        m_wndTitle.ShowTitle(this, m_settings.UserName, m_settings.LikeColor, TRUE);
     PutNewestOnClipboard();
     // Notifications that arrive before the end of start-up are ignored.
     m_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_settings));
     SetToolIcons();
     m_editInfoView.SetTabStops(1, &kInfoTabStop);
     SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
@@ -105,6 +110,8 @@ BOOL CMainDialog::OnInitDialog()
     ApplyListFont();
     EditSystemMenu();
     ScrollListToTop();
+    if (m_settings.HideTitle == 0)
+        m_wndTitle.WaitTitleClosed();
     ::SetTimer(m_hWnd, TIMER_FOREGROUND, kForegroundPeriodMs, nullptr);
     m_bInitialized = TRUE;
     return TRUE;
@@ -248,12 +255,19 @@ void CMainDialog::ExitProgram()
     CRegistryProfileStore store;
     SaveSettings(m_settings, store, m_settingsHost);
     ::KillTimer(m_hWnd, TIMER_FOREGROUND);
+    // A version box still up would hold the program until it is clicked.
+    m_wndTitle.CloseTitle();
     CDialog::OnCancel();
 }
 
 void CMainDialog::OnToolExit()
 {
     ExitProgram();
+}
+
+void CMainDialog::OnToolVersion()
+{
+    m_wndTitle.ShowTitle(this, m_settings.UserName, m_settings.LikeColor, FALSE);
 }
 
 // Logging off or shutting down saves everything like the exit command.

@@ -15,12 +15,15 @@
 #include <string>
 
 #include "app/SharedMemory.h"
+#include "controls/CaptionPainter.h"
 #include "controls/ListBoxEx.h"
 #include "controls/ToolButton.h"
 #include "controls/ViewEdit.h"
 #include "core/AppSettings.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
+#include "decoration/TitleWnd.h"
+#include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
 #include "mainwnd/ListBoxHistory.h"
@@ -44,6 +47,8 @@ public:
     CListBoxEx& HistoryList() { return m_listHistory; }
     CViewEdit& TextPreview() { return m_editTextPreview; }
     CViewEdit& InfoView() { return m_editInfoView; }
+    // The painter of this window's title bar, which the customize pages preview on.
+    CCaptionPainter& CaptionPainter() { return m_captionPainter; }
 
     // --- Views
     void LayoutControls(int cx, int cy);
@@ -118,6 +123,7 @@ private:
     void OnDblClkHistory();
     void OnToolView();
     void OnToolExit();
+    void OnToolVersion();
     void OnCopy();
     void OnPaste();
     void OnCopyClose();
@@ -180,4 +186,7 @@ private:
     CSharedMemory m_sharedMemory;
     CTrayIcon m_trayIcon;
     HICON m_hIcon = nullptr;
+
+    CCaptionPainter m_captionPainter;
+    CTitleWnd m_wndTitle;   // the start-up title and the version box
 };

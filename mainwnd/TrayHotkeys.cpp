@@ -79,7 +79,8 @@ void CMainDialog::OnHotKey(WPARAM id)
 
 LRESULT CMainDialog::OnTrayNotify(WPARAM wParam, LPARAM lParam)
 {
-    if (wParam != m_trayIcon.GetId())
+    // Clicks while the start-up still waits for its title are dropped.
+    if (!m_bInitialized || wParam != m_trayIcon.GetId())
         return 0;
     if (lParam == WM_LBUTTONDOWN)
         RunTrayAction(m_settings.TILClick);

@@ -53,3 +53,7 @@
 #define ID_VIEW_PASTE               32781
 #define ID_VIEW_COPY_CLOSE          32782
 #define ID_VIEW_PASTE_CLOSE         32783
+
+// Window decoration and the title screen
+#define IDD_TITLE               100
+#define IDB_TITLE               145

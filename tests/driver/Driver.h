@@ -90,10 +90,10 @@ int CmdClipboard();
 // --- keyboard and mouse (Input.cpp) -----------------------------------------
 
 WORD KeyCode(const std::string& name);
+// A mouse event (MOUSEEVENTF_* buttons, or 0 to move) at a screen point.
+void SendMouse(POINT at, DWORD flags);
 // A key pressed and released.
 void PressKey(WORD vk);
-// A mouse event (MOUSEEVENTF_*, 0 for a move) at a screen point.
-void SendMouse(POINT at, DWORD flags);
 int CmdKey(const std::string& combo);
 int CmdHotkeyTaken(const std::string& combo);
 int CmdHoldHotkey(const std::string& combo, DWORD ms);
@@ -127,6 +127,14 @@ int CmdCaret();
 
 // Runs the command when it is one of these; false when it is not.
 bool ControlCommand(const Args& a, int& exitCode);
+// --- title bars and the title screen (Decoration.cpp) ------------------------
+
+int CmdPixel(int x, int y);
+int CmdSpan(const Args& a);
+int CmdSysColor(int index);
+int CmdMetric(int index);
+int CmdTitleScreens();
+int CmdWatchTitle(const Args& a);
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 

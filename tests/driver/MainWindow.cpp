@@ -132,10 +132,12 @@ int CmdWaitMain(DWORD ms)
         Fail("the main window did not appear");
     // The window exists from the start of its initialisation; it answers
     // once the initialisation is over, or while the title screen is up,
-    // which the initialisation waits for.
+    // which the initialisation waits for. Asked again once the title has
+    // gone, it answers from the dialog's own loop: the start-up is over.
     DWORD_PTR ignored;
     if (!SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored) ||
-        !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }))
+        !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }) ||
+        !SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored))
         Fail("the main window does not answer");
     printf("%p\n", (void*)FindMain());
     return 0;

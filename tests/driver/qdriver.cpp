@@ -54,6 +54,16 @@
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
 //   (the pointer over the controls, the title tip, pixels, focus: see ControlCommands.cpp)
+//   qdriver pixel X Y                    the screen's colour there, RRGGBB
+//   qdriver span L T R B RRGGBB          first and last x in the screen rectangle where that
+//                                        colour shows ("none" when nowhere)
+//   qdriver syscolor N | metric N        GetSysColor (RRGGBB) / GetSystemMetrics
+//   qdriver title-screens                the program's shown title screens or version boxes,
+//                                        one "x y w h" line each
+//   qdriver watch-title MS [click | shot FILE.bmp]   wait up to MS for the title screen
+//                                        (clicking it, or saving the screen, once seen), then
+//                                        print "shown N x y w h": the milliseconds it was up
+//                                        and its rectangle; "none" when none came
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -115,6 +125,12 @@ int Run(const Args& a)
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
     if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
     if (int code; ControlCommand(a, code)) return code;
+    if (cmd == "pixel") return CmdPixel((int)Number(arg(2)), (int)Number(arg(3)));
+    if (cmd == "span") return CmdSpan(a);
+    if (cmd == "syscolor") return CmdSysColor((int)Number(arg(2)));
+    if (cmd == "metric") return CmdMetric((int)Number(arg(2)));
+    if (cmd == "title-screens") return CmdTitleScreens();
+    if (cmd == "watch-title") return CmdWatchTitle(a);
     Fail("unknown command");
 }
 
