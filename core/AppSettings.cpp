@@ -4,8 +4,8 @@
 #include "core/ProfileStore.h"
 #include "core/ShiftJis.h"
 #include "core/UiTexts.h"
+#include "core/UserPalette.h"
 
-#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -15,9 +15,6 @@ const char* const kFont = kWeekdayAndSectionNames[kNameFont];
 const char* const kHotKey = kWeekdayAndSectionNames[kNameHotKey];
 const char* const kWindow = kWeekdayAndSectionNames[kNameWindow];
 const char* const kCustomize = kWeekdayAndSectionNames[kNameCustomize];
-
-const char kPaletteValueFormat[] = "No%02d";
-const ColorRef kPaletteDefault = 0xFFFFFF;
 
 // The one list of stored values, in the order they are read and written, with
 // their defaults. Load, save and the defaults all walk it, so the three cannot
@@ -105,13 +102,6 @@ std::string FaceNameOf(const char (&field)[LogFontRecord::kFaceNameSize])
 {
     const void* nul = std::memchr(field, '\0', sizeof field);
     return std::string(field, nul ? static_cast<const char*>(nul) - field : sizeof field);
-}
-
-std::string PaletteValueName(int index)
-{
-    char name[8];
-    std::snprintf(name, sizeof name, kPaletteValueFormat, index);
-    return name;
 }
 
 // A cleared font record in the default character set.
@@ -234,10 +224,7 @@ void LoadSettings(AppSettings& settings, IProfileStore& store, ISettingsHost& ho
     LoadVisitor loader(store);
     VisitStoredValues(settings, loader);
 
-    ColorRef* palette = host.CustomColors();
-    for (int i = 0; i < ISettingsHost::kCustomColorCount; ++i)
-        palette[i] = static_cast<ColorRef>(store.GetProfileInt(kSectionUserPalette, PaletteValueName(i).c_str(),
-                                                               static_cast<int32_t>(kPaletteDefault)));
+    LoadUserPalette(store, host.CustomColors());
 
     // Any non-zero value means the history is not kept across runs.
     if (settings.ExitToDel == 0)
@@ -249,9 +236,7 @@ void SaveSettings(const AppSettings& settings, IProfileStore& store, ISettingsHo
     SaveVisitor saver(store, host);
     VisitStoredValues(settings, saver);
 
-    const ColorRef* palette = host.CustomColors();
-    for (int i = 0; i < ISettingsHost::kCustomColorCount; ++i)
-        store.WriteProfileInt(kSectionUserPalette, PaletteValueName(i).c_str(), static_cast<int32_t>(palette[i]));
+    SaveUserPalette(store, host.CustomColors());
 
     // Only exactly 1 deletes; any other value keeps the history, even one
     // that kept it from being read at start-up.

@@ -57,3 +57,69 @@
 // Window decoration and the title screen
 #define IDD_TITLE               100
 #define IDB_TITLE               145
+// --- Customize dialog, its pages and the colour picker ---------------------
+// Dialog 144 shares its number with icon IDI_TOOL_CUSTOMIZE, and the picker's
+// dialog 145 with the title picture's bitmap; the pages reuse control numbers
+// with other meanings, so each page has its own names.
+#ifndef IDC_STATIC
+#define IDC_STATIC                      (-1)
+#endif
+
+#define IDD_CUSTOMIZE                   140
+#define IDD_CUSTOMIZE_VIEW_COLORS       141
+#define IDD_CUSTOMIZE_ACTIVE_TITLE      142
+#define IDD_CUSTOMIZE_INACTIVE_TITLE    143
+#define IDD_CUSTOMIZE_TITLE_TEXT        144
+#define IDD_COLOR_PICKER                145
+#define IDD_CUSTOMIZE_USER_INFO         146
+
+// Customize dialog
+#define IDC_CUSTOMIZE_TAB               1032
+#define IDC_CUSTOMIZE_HINT_GROUP        1034
+#define IDC_CUSTOMIZE_HINT_TEXT         1035
+
+// View colour page
+#define IDC_VIEWCOLOR_HISTORY_TEXT      1020
+#define IDC_VIEWCOLOR_HISTORY_BACK      1021
+#define IDC_VIEWCOLOR_INFO_TEXT         1022
+#define IDC_VIEWCOLOR_INFO_BACK         1023
+#define IDC_VIEWCOLOR_HISTORY_DEFAULT   1024
+#define IDC_VIEWCOLOR_INFO_DEFAULT      1025
+#define IDC_VIEWCOLOR_HISTORY_TEXT_LABEL 1036
+#define IDC_VIEWCOLOR_HISTORY_BACK_LABEL 1037
+#define IDC_VIEWCOLOR_INFO_TEXT_LABEL   1038
+#define IDC_VIEWCOLOR_INFO_BACK_LABEL   1039
+
+// Title bar colour pages (active and inactive share one layout)
+#define IDC_TITLEBAR_TYPE_GROUP         1040
+#define IDC_TITLEBAR_COLOR_GROUP        1042
+#define IDC_TITLEBAR_COLOR1_LABEL       1043
+#define IDC_TITLEBAR_COLOR2_LABEL       1044
+#define IDC_TITLEBAR_COLOR1             1045
+#define IDC_TITLEBAR_COLOR2             1046
+#define IDC_TITLEBAR_DEFAULT            1047
+#define IDC_TITLEBAR_VERTICAL           1050
+#define IDC_TITLEBAR_HORIZONTAL         1051
+#define IDC_TITLEBAR_SOLID              1052
+#define IDC_TITLEBAR_SYSTEM             1053
+
+// Title text page
+#define IDC_TITLETEXT_CENTRE            1027
+#define IDC_TITLETEXT_ACTIVE_LABEL      1043
+#define IDC_TITLETEXT_INACTIVE_LABEL    1044
+#define IDC_TITLETEXT_ACTIVE            1045
+#define IDC_TITLETEXT_INACTIVE          1046
+#define IDC_TITLETEXT_DEFAULT           1047
+#define IDC_TITLETEXT_LEFT              1048
+#define IDC_TITLETEXT_RIGHT             1049
+#define IDC_TITLETEXT_POSITION_GROUP    1061
+#define IDC_TITLETEXT_COLOR_GROUP       1062
+
+// User information page
+#define IDC_USERINFO_NAME               1016
+#define IDC_USERINFO_LIKE_COLOR         1055
+#define IDC_USERINFO_SHOW_TOOL          1060
+#define IDC_USERINFO_SHOW_INFO          1061
+
+// Colour picker
+#define IDC_PICKER_MORE_COLORS          1000
