@@ -1,10 +1,13 @@
 #include "core/AppSettings.h"
 
+#include "core/HotkeyTable.h"
 #include "core/NameTable.h"
 #include "core/ProfileStore.h"
+#include "core/SettingRanges.h"
 #include "core/ShiftJis.h"
 #include "core/UiTexts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -233,6 +236,11 @@ void LoadSettings(AppSettings& settings, IProfileStore& store, ISettingsHost& ho
 {
     LoadVisitor loader(store);
     VisitStoredValues(settings, loader);
+    // Values the dialogs could never have stored (an edited registry) are
+    // brought back where the dialogs and the hotkey tables can show them.
+    settings.QNumber = std::clamp(settings.QNumber, kQuickSelectCountMin, kQuickSelectCountMax);
+    DropHotkeyOutsideTables(settings.Main_Mod, settings.Main_An);
+    DropHotkeyOutsideTables(settings.Quick_Mod, settings.Quick_An);
 
     ColorRef* palette = host.CustomColors();
     for (int i = 0; i < ISettingsHost::kCustomColorCount; ++i)
