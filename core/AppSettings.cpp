@@ -87,23 +87,6 @@ void VisitStoredValues(Settings& s, Visitor& v)
     v.Color(kCustomize, "LikeColor", s.LikeColor, 0x0000FF);
 }
 
-// Copies a face name into the fixed field. A longer name is cut at the last
-// whole character that fits, so no half of a double-byte character is left
-// dangling at the end of the name.
-void CopyFaceName(const std::string& name, char (&field)[LogFontRecord::kFaceNameSize])
-{
-    const size_t room = LogFontRecord::kFaceNameSize - 1;
-    size_t length = 0;
-    while (length < name.size() && name[length] != '\0') {
-        size_t charLength = IsShiftJisLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1;
-        if (length + charLength > room)
-            break;
-        length += charLength;
-    }
-    std::memset(field, 0, sizeof field);
-    std::memcpy(field, name.data(), length);
-}
-
 std::string FaceNameOf(const char (&field)[LogFontRecord::kFaceNameSize])
 {
     const void* nul = std::memchr(field, '\0', sizeof field);
