@@ -121,6 +121,11 @@ int CmdWorkArea();
 int CmdFocusRect();
 int CmdCaret();
 
+// --- the program's dialogs (Dialogs.cpp) ------------------------------------
+
+// Runs a dialog-* command (see Dialogs.cpp); false when A names none of them.
+bool RunDialogCommand(const Args& a, int& exitCode);
+
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 
 int CmdLaunch(const std::string& path);

@@ -53,6 +53,7 @@
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
+//   qdriver dialog-... | answer-box | font | line-height   the program's dialogs (Dialogs.cpp)
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -113,6 +114,7 @@ int Run(const Args& a)
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
     if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
+    if (int code; RunDialogCommand(a, code)) return code;
     Fail("unknown command");
 }
 
