@@ -23,7 +23,8 @@
 //   qdriver answer-box TITLE ok|cancel [ms]   wait for a message box, print its text, answer it
 //   qdriver font ID                      the font handle a control of the main window draws with
 //   qdriver line-height                  the history list's line height in pixels
-// A control id names the visible control first: pages of one dialog may reuse ids.
+// A control id names a visible control first, and of those the one on the current page:
+// pages of one dialog may reuse ids, and share them with the dialog's own controls.
 #include "tests/driver/Driver.h"
 
 #include <commctrl.h>
@@ -81,22 +82,24 @@ std::vector<HWND> Descendants(HWND parent)
     return all;
 }
 
+// The controls are listed parents first, so the last visible one with the id
+// lies deepest: a page's control before the dialog's own of the same id.
 HWND DialogControl(const Args& a)
 {
     HWND dialog = RequireDialog(Arg(a, 2));
     int id = (int)Number(Arg(a, 3));
-    HWND hidden = nullptr;
+    HWND visible = nullptr, hidden = nullptr;
     for (HWND child : Descendants(dialog)) {
         if (GetDlgCtrlID(child) != id || ClassOf(child) == kDialogClass)
             continue;
         if (IsWindowVisible(child))
-            return child;
-        if (!hidden)
+            visible = child;
+        else if (!hidden)
             hidden = child;
     }
-    if (!hidden)
+    if (!visible && !hidden)
         Fail("the dialog has no control with this id");
-    return hidden;
+    return visible ? visible : hidden;
 }
 
 // Combo box entries across processes are only converted for the wide message.
