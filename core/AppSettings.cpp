@@ -1,11 +1,15 @@
 #include "core/AppSettings.h"
 
+#include "core/HotkeyTable.h"
 #include "core/NameTable.h"
 #include "core/ProfileStore.h"
+#include "core/SettingRanges.h"
 #include "core/ShiftJis.h"
 #include "core/UiTexts.h"
 #include "core/UserPalette.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -79,23 +83,6 @@ void VisitStoredValues(Settings& s, Visitor& v)
     v.Int(kCustomize, "ShowTool", s.ShowTool, 1);
     v.String(kCustomize, "UserName", s.UserName, kDefaultUserName);
     v.Color(kCustomize, "LikeColor", s.LikeColor, 0x0000FF);
-}
-
-// Copies a face name into the fixed field. A longer name is cut at the last
-// whole character that fits, so no half of a double-byte character is left
-// dangling at the end of the name.
-void CopyFaceName(const std::string& name, char (&field)[LogFontRecord::kFaceNameSize])
-{
-    const size_t room = LogFontRecord::kFaceNameSize - 1;
-    size_t length = 0;
-    while (length < name.size() && name[length] != '\0') {
-        size_t charLength = IsShiftJisLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1;
-        if (length + charLength > room)
-            break;
-        length += charLength;
-    }
-    std::memset(field, 0, sizeof field);
-    std::memcpy(field, name.data(), length);
 }
 
 std::string FaceNameOf(const char (&field)[LogFontRecord::kFaceNameSize])
@@ -223,6 +210,11 @@ void LoadSettings(AppSettings& settings, IProfileStore& store, ISettingsHost& ho
 {
     LoadVisitor loader(store);
     VisitStoredValues(settings, loader);
+    // Values the dialogs could never have stored (an edited registry) are
+    // brought back where the dialogs and the hotkey tables can show them.
+    settings.QNumber = std::clamp(settings.QNumber, kQuickSelectCountMin, kQuickSelectCountMax);
+    DropHotkeyOutsideTables(settings.Main_Mod, settings.Main_An);
+    DropHotkeyOutsideTables(settings.Quick_Mod, settings.Quick_An);
 
     LoadUserPalette(store, host.CustomColors());
 

@@ -27,3 +27,12 @@ unsigned HotkeyVirtualKey(int keyIndex)
         return 'A' + keyIndex;
     return '0' + (keyIndex - 26);
 }
+
+void DropHotkeyOutsideTables(int32_t& modifierIndex, int32_t& keyIndex)
+{
+    bool keyInTable = keyIndex >= 0 && keyIndex < kHotkeyKeyCount;
+    if (modifierIndex < 0 || modifierIndex >= kHotkeyModifierCount || !keyInTable)
+        modifierIndex = 0;
+    if (!keyInTable)
+        keyIndex = 0;
+}

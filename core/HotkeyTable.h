@@ -1,6 +1,7 @@
 // The hotkey settings are stored as indices into the behaviour dialog's combo
 // boxes; these map them to RegisterHotKey's modifiers and virtual keys.
 #pragma once
+#include <cstdint>
 
 // Modifier bits as RegisterHotKey takes them.
 enum HotkeyModifierBits : unsigned {
@@ -16,3 +17,7 @@ const int kHotkeyKeyCount = 36;       // "A".."Z", then "0".."9"
 unsigned HotkeyModifiers(int modifierIndex);
 // The virtual key ('A'..'Z', '0'..'9'), or 0 for an index out of range.
 unsigned HotkeyVirtualKey(int keyIndex);
+
+// A stored hotkey whose modifier or key index lies outside the tables is off:
+// its modifier index becomes 0, and a key index outside the key table 0.
+void DropHotkeyOutsideTables(int32_t& modifierIndex, int32_t& keyIndex);

@@ -3,6 +3,7 @@
 // Windows side can copy it into a real one member for member or with memcpy.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct LogFontRecord {
     static const int kFaceNameSize = 32;   // 31 bytes plus the terminator
@@ -24,3 +25,8 @@ struct LogFontRecord {
 };
 
 static_assert(sizeof(LogFontRecord) == 60, "must match the ANSI LOGFONT layout");
+
+// Copies a face name into a 32-byte face-name field (the record's or a
+// LOGFONT's). A longer name is cut at the last whole character that fits, so
+// no half of a double-byte character is left dangling at its end.
+void CopyFaceName(const std::string& name, char (&field)[LogFontRecord::kFaceNameSize]);

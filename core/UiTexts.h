@@ -27,3 +27,15 @@ inline const char* const kWeekdayKanji[7] = {"日", "月", "火", "水", "木", 
 
 // The title screen's dedication line, with the user's name.
 inline const char kDedicationFormat[] = "%s 専用";
+// The settings dialogs.
+inline const char kLimitLabelByCount[] = "保存する個数(&V)：";
+inline const char kLimitLabelBySize[] = "保存する容量(&V)：";
+inline const char kLimitUnitEntries[] = "個";
+inline const char kLimitUnitKilobytes[] = "KB";
+inline const char kConfirmBoxTitle[] = "Quillorn - 確認";
+inline const char kConfirmHistoryCut[] =
+    "「履歴の設定」での変更を有効にすると、いくつかのテキストデータを\n削除することになります。よろしいですか？";
+inline const char kFontSampleName[] = "Quillorn ";
+inline const char kChooseValidFontName[] = "正しいフォント名を選択してください。";
+inline const char kChooseValidFontStyle[] = "正しいスタイルを選択してください。";
+inline const char kChooseValidFontSize[] = "正しいサイズを選択してください。";

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/DataExchange.h"
+#include "framework/DialogInit.h"
 #include "framework/WinApp.h"
 
 const CRuntimeClass CDialog::runtimeClass = {"CDialog", &CWnd::runtimeClass, kNoSchema, nullptr};
@@ -182,11 +183,16 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
     bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
     if (!keyboard && !mouse)
         return FALSE;
+    // A page inside another dialog leaves its keys to that dialog, so that
+    // Tab and the mnemonics move across the page and the dialog alike.
+    if (GetStyle() & WS_CHILD)
+        return FALSE;
     return ::IsDialogMessageA(m_hWnd, msg);
 }
 
 BOOL CDialog::OnInitDialog()
 {
+    ExecuteDialogInit(m_hWnd, m_nIDTemplate);
     UpdateData(FALSE);
     return TRUE;
 }
@@ -200,6 +206,13 @@ void CDialog::OnOK()
 void CDialog::OnCancel()
 {
     EndDialog(IDCANCEL);
+}
+
+void CDialog::GotoDlgCtrl(HWND control)
+{
+    // A page's controls are reached through the dialog it sits in.
+    HWND dialog = ::GetAncestor(m_hWnd, GA_ROOT);
+    ::SendMessageA(dialog ? dialog : m_hWnd, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(control), TRUE);
 }
 
 void CDialog::DoDataExchange(CDataExchange*)

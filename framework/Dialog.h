@@ -23,11 +23,16 @@ public:
     BOOL Create(UINT templateId, CWnd* parent = nullptr);
     void EndDialog(int result);
 
-    virtual BOOL OnInitDialog();   // fills the controls (UpdateData(FALSE)); TRUE: default focus
+    // Fills the controls: the combo box contents of the template's
+    // initialisation data, then UpdateData(FALSE). TRUE: default focus.
+    virtual BOOL OnInitDialog();
     virtual void OnOK();           // reads the controls back and ends with IDOK
     virtual void OnCancel();       // ends with IDCANCEL
     virtual void DoDataExchange(CDataExchange* pDX);
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    // Moves the focus to a control, as the dialog manager does for Tab
+    // (WM_NEXTDLGCTL): an edit's text is selected, the default button follows.
+    void GotoDlgCtrl(HWND control);
 
     // Keyboard and mouse messages for the dialog and its controls go through
     // IsDialogMessage: Tab, arrows, Enter, Esc and mnemonics.

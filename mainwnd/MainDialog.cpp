@@ -27,6 +27,8 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnMessage(WM_CHANGECBCHAIN, &CMainDialog::OnChangeCbChain),
         OnControl(LBN_DBLCLK, IDC_HISTORY_LIST, &CMainDialog::OnDblClkHistory),
         OnCommand(IDC_TOOL_VIEW, &CMainDialog::OnToolView),
+        OnCommand(IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolBehaviour),
+        OnCommand(IDC_TOOL_FONT, &CMainDialog::OnToolFont),
         OnMessage(WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging),
         OnMessage(WM_GETMINMAXINFO, &CMainDialog::OnGetMinMaxInfo),
         OnMessage(WM_SIZE, &CMainDialog::OnSize),
@@ -290,6 +292,11 @@ void CMainDialog::ShowErrorId(UINT stringId)
 void CMainDialog::ShowErrorText(const char* text)
 {
     HWND previous = ::GetForegroundWindow();
-    ::MessageBoxA(m_hWnd, text, kErrorBoxTitle, MB_OK | MB_ICONHAND);
+    // While a settings dialog is open the box belongs to it, so that the
+    // dialog takes no input until the box is answered.
+    HWND owner = ::GetLastActivePopup(m_hWnd);
+    if (!owner || !::IsWindowVisible(owner) || !::IsWindowEnabled(owner))
+        owner = m_hWnd;
+    ::MessageBoxA(owner, text, kErrorBoxTitle, MB_OK | MB_ICONHAND);
     ::SetForegroundWindow(previous);
 }

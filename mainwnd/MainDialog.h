@@ -9,6 +9,7 @@
 //   MainViews.cpp        layout, view switching, info view
 //   HistoryCommands.cpp  copy, paste, delete, keys, context menus
 //   TrayHotkeys.cpp      hotkeys, tray icon, system menu, foreground tracking
+//   SettingsCommands.cpp the settings dialogs and what they change at once
 //   history/ClipboardCapture.cpp  the clipboard viewer and the capture
 //   quickselect/QuickSelect*.cpp  the QuickSelect popup and its entries
 #pragma once
@@ -23,6 +24,7 @@
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
 #include "decoration/TitleWnd.h"
+#include "dialogs/SettingsDialogHost.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
@@ -36,7 +38,7 @@ const UINT UM_DEFERREDCAPTURE = WM_USER + 2222;
 // Remembers the window of another program that was last in front.
 const UINT_PTR TIMER_FOREGROUND = 1234;
 
-class CMainDialog : public CDialog, private IHistoryEffects {
+class CMainDialog : public CDialog, private IHistoryEffects, private ISettingsDialogHost {
 public:
     explicit CMainDialog(CWnd* parent = nullptr);
     ~CMainDialog() override;
@@ -64,8 +66,8 @@ public:
     void PasteToPrevious(BOOL close, BOOL copyFirst);
 
     // --- Hotkeys and tray
-    BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
-    BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp);
+    BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
+    BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
     void RunTrayAction(int action);
 
     // --- QuickSelect popup at the place a "QShowType" value names
@@ -78,8 +80,8 @@ public:
     void ExitProgram();
 
     // The program's error boxes; the window that was in front gets the focus back.
-    void ShowErrorId(UINT stringId);
-    void ShowErrorText(const char* text);
+    void ShowErrorId(UINT stringId) override;
+    void ShowErrorText(const char* text) override;
 
     // Where direct paste and the popup send their text (kept by the timer).
     HWND m_hwndPrevForeground = nullptr;
@@ -103,7 +105,7 @@ private:
     void ApplyColours();
     void AddHotKeys();
     void RestoreWindowRect();
-    void ApplyListFont();
+    void ApplyListFont() override;
     void EditSystemMenu();
     void ScrollListToTop();
 
@@ -122,6 +124,8 @@ private:
     void OnSelChangeHistory();
     void OnDblClkHistory();
     void OnToolView();
+    void OnToolBehaviour();
+    void OnToolFont();
     void OnToolExit();
     void OnToolVersion();
     void OnCopy();
@@ -147,6 +151,15 @@ private:
     // IHistoryEffects
     void EmptyClipboard() override;
     void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
+
+    // ISettingsDialogHost: what the settings dialogs change
+    AppSettings& Settings() override { return m_settings; }
+    int HistoryCount() const override;
+    int64_t HistoryTotalBytes() const override;
+    void TrimHistoryToLimit() override;
+    void SetAlwaysOnTop(BOOL onTop) override;
+    void SetToolInfo(BOOL show) override;
+    void SetListTips(BOOL tip, BOOL customTipColor) override;
 
     void ShowHistoryMenu(POINT screenPoint);
     void ListContextMenu(POINT point);

@@ -123,3 +123,59 @@
 
 // Colour picker
 #define IDC_PICKER_MORE_COLORS          1000
+// --- Settings dialogs: behaviour, advanced (with its three pages), font ----
+#ifndef IDC_STATIC
+#define IDC_STATIC              (-1)
+#endif
+#define IDD_BEHAVIOUR           129
+#define IDD_FONT                131
+#define IDD_ADVANCED            166
+#define IDD_GENERAL_PAGE        167
+#define IDD_QUICKSELECT_PAGE    168
+#define IDD_OTHER_PAGE          169
+
+// Combo box contents of a dialog: resource of this type, named by the
+// dialog's template id (see framework/DialogInit.h).
+#define RT_DIALOG_INIT          240
+#define DIALOG_INIT_ADDSTRING   0x0143  // CB_ADDSTRING
+
+// Behaviour dialog
+#define IDC_ADVANCED            3
+#define IDC_MAIN_KEY            1007
+#define IDC_MAIN_MODIFIER       1009
+#define IDC_QUICK_KEY           1010
+#define IDC_QUICK_MODIFIER      1011
+#define IDC_MAIN_KEY_LABEL      1012
+#define IDC_MAIN_PLUS           1013
+#define IDC_QUICK_PLUS          1014
+#define IDC_QUICK_KEY_LABEL     1015
+#define IDC_LIMIT_BY_COUNT      1016
+#define IDC_LIMIT_BY_SIZE       1018
+#define IDC_LIMIT_EDIT          1019
+#define IDC_LIMIT_SPIN          1020
+#define IDC_LIMIT_LABEL         1024
+#define IDC_LIMIT_UNIT          1025
+
+// Advanced dialog and its pages
+#define IDC_PAGE_TABS           1032
+#define IDC_FOREGROUND          1028
+#define IDC_EXIT_TO_DEL         1029
+#define IDC_NO_ADJUST_CUR       1030
+#define IDC_HIDE_TITLE          1032
+#define IDC_RUN_TO_HIDE         1033
+#define IDC_HIDE_TOOL_INFO      1035
+#define IDC_LEAVE_OUT           1037
+#define IDC_QNUMBER_EDIT        1016
+#define IDC_QNUMBER_SPIN        1017
+#define IDC_QCOPY_PASTE         1038
+#define IDC_QSHOW_TYPE          1064
+#define IDC_TRAY_LEFT           1033
+#define IDC_TIP                 1034
+#define IDC_TRAY_RIGHT          1035
+#define IDC_CUSTOM_TIP_COLOR    1036
+
+// Font dialog
+#define IDC_FONT_SAMPLE         1092
+#define IDC_FONT_FACE           1136
+#define IDC_FONT_STYLE          1137
+#define IDC_FONT_SIZE           1138

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64 gcc-mingw-w64-x86-64 binutils-mingw-w64-x86-64
-  wine wine64 fonts-wine xvfb xdotool xclip imagemagick locales fonts-ipafont fonts-umeplus x11-utils
+  wine wine64 fonts-wine xvfb xdotool xclip imagemagick locales fonts-ipafont fonts-umeplus x11-utils python3
 )
 
 missing=()

@@ -298,3 +298,31 @@ TEST(NameTable, WeekdaysComeFirstThenTheSections)
 }
 
 } // namespace
+
+TEST(Settings, ChoicesTheDialogsCannotShowAreBroughtBackOnLoad)
+{
+    MemoryProfileStore store;
+    store.ints["SystemInfo/QNumber"] = 33;
+    store.ints["HotKey/Main_Mod"] = 8;     // past "Ctrl + Shift + Alt"
+    store.ints["HotKey/Main_An"] = 27;
+    store.ints["HotKey/Quick_Mod"] = 5;
+    store.ints["HotKey/Quick_An"] = 36;    // past "9"
+    FakeSettingsHost host;
+    AppSettings s;
+    LoadSettings(s, store, host);
+    EXPECT_EQ(s.QNumber, 32);
+    EXPECT_EQ(s.Main_Mod, 0) << "a hotkey outside the tables is off";
+    EXPECT_EQ(s.Main_An, 27) << "a key inside its table is kept for the dialog to show";
+    EXPECT_EQ(s.Quick_Mod, 0);
+    EXPECT_EQ(s.Quick_An, 0);
+
+    store.ints["SystemInfo/QNumber"] = -4;
+    store.ints["HotKey/Main_Mod"] = -1;
+    store.ints["HotKey/Quick_Mod"] = 7;
+    store.ints["HotKey/Quick_An"] = 35;
+    LoadSettings(s, store, host);
+    EXPECT_EQ(s.QNumber, 2);
+    EXPECT_EQ(s.Main_Mod, 0);
+    EXPECT_EQ(s.Quick_Mod, 7) << "Ctrl + Shift + Alt + 9 is a hotkey like any other";
+    EXPECT_EQ(s.Quick_An, 35);
+}

@@ -22,3 +22,19 @@ TEST(HotkeyTable, UnusedOrDamagedIndicesRegisterNothing)
     EXPECT_EQ(HotkeyVirtualKey(36), 0u);
     EXPECT_EQ(HotkeyVirtualKey(-5), 0u);
 }
+
+TEST(HotkeyTable, HotkeysOutsideTheTablesAreSwitchedOff)
+{
+    int32_t modifier = 5, key = 27;
+    DropHotkeyOutsideTables(modifier, key);
+    EXPECT_EQ(modifier, 5);
+    EXPECT_EQ(key, 27);
+    modifier = 8;
+    DropHotkeyOutsideTables(modifier, key);
+    EXPECT_EQ(modifier, 0);
+    EXPECT_EQ(key, 27);
+    modifier = 1, key = -1;
+    DropHotkeyOutsideTables(modifier, key);
+    EXPECT_EQ(modifier, 0);
+    EXPECT_EQ(key, 0);
+}

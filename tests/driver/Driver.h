@@ -135,6 +135,10 @@ int CmdSysColor(int index);
 int CmdMetric(int index);
 int CmdTitleScreens();
 int CmdWatchTitle(const Args& a);
+// --- the program's dialogs (Dialogs.cpp) ------------------------------------
+
+// Runs a dialog-* command (see Dialogs.cpp); false when A names none of them.
+bool RunDialogCommand(const Args& a, int& exitCode);
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 

@@ -64,6 +64,7 @@
 //                                        (clicking it, or saving the screen, once seen), then
 //                                        print "shown N x y w h": the milliseconds it was up
 //                                        and its rectangle; "none" when none came
+//   qdriver dialog-... | answer-box | font | line-height   the program's dialogs (Dialogs.cpp)
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -131,6 +132,7 @@ int Run(const Args& a)
     if (cmd == "metric") return CmdMetric((int)Number(arg(2)));
     if (cmd == "title-screens") return CmdTitleScreens();
     if (cmd == "watch-title") return CmdWatchTitle(a);
+    if (int code; RunDialogCommand(a, code)) return code;
     Fail("unknown command");
 }
 

@@ -1,0 +1,48 @@
+// The settings dialogs, opened from the tool buttons, the tray menu and the
+// system menu, and what they change in the main window as soon as they are
+// confirmed.
+#include "dialogs/BehaviourDlg.h"
+#include "dialogs/FontDlg.h"
+#include "mainwnd/MainDialog.h"
+
+void CMainDialog::OnToolBehaviour()
+{
+    CBehaviourDlg dialog(*this);
+    dialog.DoModal();
+}
+
+void CMainDialog::OnToolFont()
+{
+    CFontDlg dialog(*this);
+    dialog.DoModal();
+}
+
+int CMainDialog::HistoryCount() const
+{
+    return m_historyLines.GetCount();
+}
+
+int64_t CMainDialog::HistoryTotalBytes() const
+{
+    return m_history.TotalBytes();
+}
+
+void CMainDialog::TrimHistoryToLimit()
+{
+    m_history.TrimHistory(true);
+}
+
+void CMainDialog::SetAlwaysOnTop(BOOL onTop)
+{
+    SetWindowPos(onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+// The plain list and buttons of today have no tips and write no descriptions:
+// the list with title tips and the flat tool buttons take these switches.
+void CMainDialog::SetToolInfo(BOOL)
+{
+}
+
+void CMainDialog::SetListTips(BOOL, BOOL)
+{
+}
