@@ -26,5 +26,5 @@ error_text() { # dialog-title
   qd answer-box "$ERROR_BOX" ok
 }
 
-# Control ids of what has the focus, and of a control's state, in one word.
+# The id of the control that has the focus in a dialog.
 focus_in() { qd dialog-focus "$1"; }
