@@ -29,6 +29,7 @@ void CAdvancedDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CAdvancedDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_host.Settings()));
     m_pageGeneral.SetOwner(this);
     m_pageQuickSelect.SetOwner(this);
     m_pageOther.SetOwner(this);

@@ -7,6 +7,7 @@
 #include "dialogs/GeneralPage.h"
 #include "dialogs/OtherPage.h"
 #include "dialogs/QuickSelectPage.h"
+#include "controls/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/Dialog.h"
 
@@ -24,6 +25,7 @@ protected:
 
 private:
     ISettingsDialogHost& m_host;
+    CCaptionPainter m_captionPainter;
     CGeneralPage m_pageGeneral;
     CQuickSelectPage m_pageQuickSelect;
     COtherPage m_pageOther;

@@ -64,6 +64,7 @@ void CBehaviourDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CBehaviourDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_host.Settings()));
     m_spinLimit.SetRange(kHistoryLimitMin, kHistoryLimitMax);
     ::CheckDlgButton(m_hWnd, m_host.Settings().HistoryType != 0 ? IDC_LIMIT_BY_SIZE : IDC_LIMIT_BY_COUNT,
                      BST_CHECKED);

@@ -3,6 +3,7 @@
 // itself, registers the hotkeys again and, when the user agrees, cuts the
 // history at once; Cancel brings back the hotkeys the dialog opened with.
 #pragma once
+#include "controls/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
@@ -35,6 +36,7 @@ private:
     bool LimitWouldCutHistory(int kind, int limit) const;
 
     ISettingsDialogHost& m_host;
+    CCaptionPainter m_captionPainter;
 
     // The hotkeys when the dialog opened, for Cancel.
     int m_nMainModifier;

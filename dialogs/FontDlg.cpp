@@ -87,6 +87,7 @@ void CFontDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CFontDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
+    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_host.Settings()));
     char version[kVersionTextBytes] = "";
     ::LoadStringA(::GetModuleHandleA(nullptr), IDS_VERSION, version, sizeof version);
     m_staticSample.SetWindowText((std::string(kFontSampleName) + version).c_str());

@@ -3,6 +3,7 @@
 // sample drawn in the font as it stands. OK writes the font into the settings
 // and gives it to the list and the preview; Cancel changes nothing.
 #pragma once
+#include "controls/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"
@@ -29,6 +30,7 @@ private:
     void RefuseChoice(CComboBox& combo, const char* why);
 
     ISettingsDialogHost& m_host;
+    CCaptionPainter m_captionPainter;
     int m_nLogPixelsY;
     CFont m_fontSample;
     CStatic m_staticSample;

@@ -37,12 +37,13 @@ void CMainDialog::SetAlwaysOnTop(BOOL onTop)
     SetWindowPos(onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
-// The plain list and buttons of today have no tips and write no descriptions:
-// the list with title tips and the flat tool buttons take these switches.
-void CMainDialog::SetToolInfo(BOOL)
+void CMainDialog::SetToolInfo(BOOL show)
 {
+    g_bToolInfo = show ? 1 : 0;
 }
 
-void CMainDialog::SetListTips(BOOL, BOOL)
+void CMainDialog::SetListTips(BOOL tip, BOOL customTipColor)
 {
+    m_listHistory.SetTipEnabled(tip);
+    m_listHistory.SetCustomTipColor(customTipColor);
 }
