@@ -86,6 +86,12 @@ int CmdFocusMain();
 
 int CmdCopy(const Args& a);
 int CmdClipboard();
+// CF_TEXT with its terminating NUL, owned by the window.
+void PutClipboardText(HWND owner, const std::string& text);
+
+// --- a burst of copies (Burst.cpp) ------------------------------------------
+
+int CmdCopyBurst(int count, const std::string& title, const std::string& prefix);
 
 // --- keyboard and mouse (Input.cpp) -----------------------------------------
 
@@ -125,3 +131,7 @@ int CmdCaret();
 
 int CmdLaunch(const std::string& path);
 int CmdExitTimed();
+
+// --- files (Files.cpp) --------------------------------------------------------
+
+int CmdHoldFile(const std::string& path, DWORD ms);
