@@ -12,9 +12,9 @@ const int kOwnerSize = 200;
 }
 
 // Copies "PREFIX 1" ... "PREFIX COUNT" from a window titled TITLE, each once
-// the previous one is in the list; prints the longest and the median
-// milliseconds from a clipboard write to its entry.
-int CmdCopyBurst(int count, const std::string& title, const std::string& prefix)
+// the previous one is in the list and GAP_MS more have passed; prints the
+// longest and the median milliseconds from a clipboard write to its entry.
+int CmdCopyBurst(int count, const std::string& title, const std::string& prefix, DWORD gapMs)
 {
     HWND owner = CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, kOwnerSize,
                                  kOwnerSize, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
@@ -23,6 +23,8 @@ int CmdCopyBurst(int count, const std::string& title, const std::string& prefix)
     Pump(100);
     std::vector<double> delays;
     for (int i = 1; i <= count; ++i) {
+        if (i > 1 && gapMs > 0)
+            Pump(gapMs);
         ListState before = ReadListState();
         LARGE_INTEGER start;
         QueryPerformanceCounter(&start);
@@ -34,8 +36,10 @@ int CmdCopyBurst(int count, const std::string& title, const std::string& prefix)
     DestroyWindow(owner);
     if (delays.empty())
         return 0;
-    double longest = *std::max_element(delays.begin(), delays.end());
+    auto longest = std::max_element(delays.begin(), delays.end());
+    double longestMs = *longest;
+    long longestCopy = static_cast<long>(longest - delays.begin()) + 1;
     std::nth_element(delays.begin(), delays.begin() + delays.size() / 2, delays.end());
-    printf("longest %.1f median %.1f\n", longest, delays[delays.size() / 2]);
+    printf("longest %.1f (copy %ld) median %.1f\n", longestMs, longestCopy, delays[delays.size() / 2]);
     return 0;
 }

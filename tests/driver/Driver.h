@@ -91,7 +91,11 @@ void PutClipboardText(HWND owner, const std::string& text);
 
 // --- a burst of copies (Burst.cpp) ------------------------------------------
 
-int CmdCopyBurst(int count, const std::string& title, const std::string& prefix);
+int CmdCopyBurst(int count, const std::string& title, const std::string& prefix, DWORD gapMs);
+
+// --- the window thread's pauses (Stall.cpp) ---------------------------------
+
+int CmdUiStall(DWORD ms);
 
 // --- keyboard and mouse (Input.cpp) -----------------------------------------
 

@@ -53,8 +53,11 @@
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
-//   qdriver copy-burst N TITLE PREFIX    copy "PREFIX 1" ... "PREFIX N" from one window, each once
-//                                        the previous is recorded; print the longest and median ms
+//   qdriver copy-burst N TITLE PREFIX [GAP]  copy "PREFIX 1" ... "PREFIX N" from one window, each
+//                                        once the previous is recorded and GAP ms more have passed;
+//                                        print the longest and median ms from a copy to its entry
+//   qdriver ui-stall MS                  the longest time the main window took to answer a
+//                                        message, asked again and again for MS milliseconds
 //   qdriver hold-file PATH MS            hold the file open without sharing for MS milliseconds
 //                                        ("held" once it is open, "released" at the end)
 #include "tests/driver/Driver.h"
@@ -117,7 +120,9 @@ int Run(const Args& a)
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
     if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
-    if (cmd == "copy-burst") return CmdCopyBurst((int)Number(arg(2)), AnsiArg(arg(3)), AnsiArg(arg(4)));
+    if (cmd == "copy-burst")
+        return CmdCopyBurst((int)Number(arg(2)), AnsiArg(arg(3)), AnsiArg(arg(4)), a.size() > 5 ? (DWORD)Number(a[5]) : 0);
+    if (cmd == "ui-stall") return CmdUiStall((DWORD)Number(arg(2)));
     if (cmd == "hold-file") return CmdHoldFile(Convert(arg(2), CP_UTF8, CP_ACP), (DWORD)Number(arg(3)));
     Fail("unknown command");
 }
