@@ -9,9 +9,9 @@
 
 struct AppSettings;
 
-// What the start-up found where the history file belongs.
+// What the start-up found where the history file belongs. A run that does not
+// read the file ("ExitToDel" set) reports nothing and guards nothing.
 enum class HistoryLoadOutcome {
-    kNotRead,      // not looked at ("ExitToDel" set)
     kNoFile,       // nothing there: no damage
     kLoaded,       // read whole, an empty history included
     kEmptyFile,    // zero bytes: nothing in it that could be kept
@@ -58,7 +58,7 @@ public:
     HistorySaver(const HistorySaver&) = delete;
     HistorySaver& operator=(const HistorySaver&) = delete;
 
-    // Called once, after the start-up's attempt to load the file.
+    // Called once, after the start-up's attempt to load the file, if there was one.
     void FileLoaded(HistoryLoadOutcome outcome);
 
     // The history changed at the moment nowMs (any steady millisecond clock).
@@ -77,11 +77,6 @@ public:
     // The exit deletes the file instead: nothing pending may write it again.
     void Cancel();
 
-    bool IsWritePending() const { return m_bPending; }
-    // True while a file that could not be loaded still lies where the
-    // history is written.
-    bool IsGuardingUnloadableFile() const { return m_bMustMoveAside; }
-
 private:
     bool Write();
 
@@ -90,5 +85,6 @@ private:
     ISaveTimer& m_timer;
     bool m_bPending = false;
     uint64_t m_nFirstUnsavedMs = 0;
+    // A file that could not be loaded still lies where the history is written.
     bool m_bMustMoveAside = false;
 };

@@ -28,20 +28,18 @@ public:
     MoveAsideOutcome moveOutcome = MoveAsideOutcome::kMoved;
 };
 
-// Fires only when the test says so, at the moment it was due.
+// Fires only when the test says so.
 class FakeTimer : public ISaveTimer {
 public:
     void Start(uint32_t delayMs) override
     {
         running = true;
         lastDelay = delayMs;
-        ++starts;
     }
     void Stop() override { running = false; }
 
     bool running = false;
     uint32_t lastDelay = 0;
-    int starts = 0;
 };
 
 class HistorySaverTest : public ::testing::Test {
@@ -71,7 +69,6 @@ TEST_F(HistorySaverTest, ABurstOfChangesCostsOneWriteAfterTheQuiet)
     Fire();
     EXPECT_EQ(storage.calls, Calls{"write"});
     EXPECT_FALSE(timer.running);
-    EXPECT_FALSE(saver.IsWritePending());
 
     // A stray late tick writes nothing more.
     saver.TimerFired();
@@ -153,35 +150,29 @@ TEST_F(HistorySaverTest, TheExitWritesAtOnceAndNothingPendingFollowsIt)
     EXPECT_EQ(storage.calls, (Calls{"write", "write"}));
 }
 
-TEST_F(HistorySaverTest, AFileThatCouldNotBeLoadedIsMovedAsideBeforeTheFirstWrite)
+TEST_F(HistorySaverTest, OnlyAFileThatCouldNotBeLoadedIsMovedAsideAndOnlyOnce)
 {
-    for (HistoryLoadOutcome outcome : {HistoryLoadOutcome::kDamaged, HistoryLoadOutcome::kUnreadable}) {
-        FakeStorage files;
-        HistorySaver guarded(settings, files, timer);
-        guarded.FileLoaded(outcome);
-        EXPECT_TRUE(guarded.IsGuardingUnloadableFile());
-        guarded.HistoryChanged(0);
-        guarded.TimerFired();
-        EXPECT_EQ(files.calls, (Calls{"move aside", "write"}));
-
-        // Once aside, it is not moved again: the next damaged file would be
-        // the program's own good one.
-        guarded.HistoryChanged(5000);
-        guarded.TimerFired();
-        EXPECT_TRUE(guarded.SaveNow());
-        EXPECT_EQ(files.calls, (Calls{"move aside", "write", "write", "write"}));
-    }
-}
-
-TEST_F(HistorySaverTest, NoFileAnEmptyFileOrAGoodFileIsNotMovedAside)
-{
-    for (HistoryLoadOutcome outcome : {HistoryLoadOutcome::kNoFile, HistoryLoadOutcome::kLoaded,
-                                       HistoryLoadOutcome::kEmptyFile, HistoryLoadOutcome::kNotRead}) {
+    const struct {
+        HistoryLoadOutcome outcome;
+        Calls firstSave;
+    } cases[] = {
+        {HistoryLoadOutcome::kDamaged, {"move aside", "write"}},
+        {HistoryLoadOutcome::kUnreadable, {"move aside", "write"}},
+        {HistoryLoadOutcome::kNoFile, {"write"}},
+        {HistoryLoadOutcome::kLoaded, {"write"}},
+        {HistoryLoadOutcome::kEmptyFile, {"write"}},   // no bytes: nothing to keep
+    };
+    for (const auto& c : cases) {
         FakeStorage files;
         HistorySaver saver(settings, files, timer);
-        saver.FileLoaded(outcome);
+        saver.FileLoaded(c.outcome);
+        saver.HistoryChanged(0);
+        saver.TimerFired();
+        EXPECT_EQ(files.calls, c.firstSave) << static_cast<int>(c.outcome);
+        // Once aside, never again: the file there now is the program's own.
+        files.calls.clear();
         EXPECT_TRUE(saver.SaveNow());
-        EXPECT_EQ(files.calls, Calls{"write"}) << static_cast<int>(outcome);
+        EXPECT_EQ(files.calls, Calls{"write"}) << static_cast<int>(c.outcome);
     }
 }
 
@@ -193,22 +184,12 @@ TEST_F(HistorySaverTest, WhileTheDamagedFileCannotBeMovedNothingWritesOverIt)
     Fire();
     EXPECT_FALSE(saver.SaveNow());
     EXPECT_EQ(storage.calls, (Calls{"move aside", "move aside"}));
-    EXPECT_TRUE(saver.IsGuardingUnloadableFile());
 
-    // Once the other program lets go, the next change keeps the file aside and writes.
-    storage.moveOutcome = MoveAsideOutcome::kMoved;
+    // The other program let go, or the file went: the next change writes.
+    storage.moveOutcome = MoveAsideOutcome::kNothingThere;
     saver.HistoryChanged(9000);
     Fire();
     EXPECT_EQ(storage.calls, (Calls{"move aside", "move aside", "move aside", "write"}));
-    EXPECT_FALSE(saver.IsGuardingUnloadableFile());
-}
-
-TEST_F(HistorySaverTest, ADamagedFileThatIsGoneNoLongerHoldsUpTheWrite)
-{
-    saver.FileLoaded(HistoryLoadOutcome::kDamaged);
-    storage.moveOutcome = MoveAsideOutcome::kNothingThere;
-    EXPECT_TRUE(saver.SaveNow());
-    EXPECT_EQ(storage.calls, (Calls{"move aside", "write"}));
 }
 
 } // namespace

@@ -96,14 +96,4 @@ expect_same_bytes "$HISTORY_FILE" "$DAMAGED" "a damaged file that cannot be move
 stop_quillorn
 expect_same_bytes "$HISTORY_FILE" "$DAMAGED" "not even by the exit"
 
-# Held through the exit: the exit does not write over it either.
-prepare_work
-cp "$DAMAGED" "$HISTORY_FILE"
-start_quillorn --keep-work "$NO_TITLE"
-hold_file "$HISTORY_FILE"
-qd copy 'Editor' 'lost with the exit' >/dev/null
-stop_quillorn
-expect_same_bytes "$HISTORY_FILE" "$DAMAGED" "an exit while the damaged file is held leaves it whole"
-release_file
-
 finish
