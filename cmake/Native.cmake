@@ -35,6 +35,16 @@ target_link_libraries(core_tests PRIVATE quillorn_core GTest::gtest_main)
 include(GoogleTest)
 gtest_discover_tests(core_tests DISCOVERY_TIMEOUT 60)
 
+# The user package's sample phrase file, in the Shift-JIS with CR LF the
+# package holds, for the tests that read it with the program's parser.
+set(sample_phrases ${CMAKE_BINARY_DIR}/package/QuickSelect.txt)
+add_custom_command(OUTPUT ${sample_phrases}
+  COMMAND ${PROJECT_SOURCE_DIR}/scripts/to-windows-text.sh ${PROJECT_SOURCE_DIR}/package/QuickSelect.txt ${sample_phrases}
+  DEPENDS ${PROJECT_SOURCE_DIR}/package/QuickSelect.txt ${PROJECT_SOURCE_DIR}/scripts/to-windows-text.sh)
+add_custom_target(sample_phrases DEPENDS ${sample_phrases})
+add_dependencies(core_tests sample_phrases)
+target_compile_definitions(core_tests PRIVATE QUILLORN_SAMPLE_PHRASES="${sample_phrases}")
+
 find_package(benchmark QUIET)
 file(GLOB benches CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/bench/*_bench.cpp)
 # Benchmarks only make sense without sanitizers: scripts/bench.sh builds them.

@@ -198,6 +198,18 @@ private:
 
 const int32_t kExitToDelOn = 1;
 
+// A history limit below 1 (a hand-edited registry) would empty the history at
+// the next capture, so it is read as its default. Large limits stay: they lose
+// nothing, and may have been set on purpose.
+void ReadHistoryLimitsBelowOneAsDefaults(AppSettings& settings)
+{
+    const AppSettings defaults;
+    if (settings.HNumber < 1)
+        settings.HNumber = defaults.HNumber;
+    if (settings.HQuantity < 1)
+        settings.HQuantity = defaults.HQuantity;
+}
+
 } // namespace
 
 AppSettings::AppSettings()
@@ -215,6 +227,7 @@ void LoadSettings(AppSettings& settings, IProfileStore& store, ISettingsHost& ho
     settings.QNumber = std::clamp(settings.QNumber, kQuickSelectCountMin, kQuickSelectCountMax);
     DropHotkeyOutsideTables(settings.Main_Mod, settings.Main_An);
     DropHotkeyOutsideTables(settings.Quick_Mod, settings.Quick_An);
+    ReadHistoryLimitsBelowOneAsDefaults(settings);
 
     LoadUserPalette(store, host.CustomColors());
 

@@ -20,7 +20,8 @@ struct AppSettings {
 
     bool HasStoredRect() const { return Left != kNoStoredRect; }
 
-    // Values are kept as read: nothing is range-checked here, each user of a
+    // Values are kept as read: apart from the history limits (a limit below 1
+    // reads as its default), nothing is range-checked here, each user of a
     // value decides how it treats one out of range. Flags are 0 or 1 when the
     // program wrote them but any stored non-zero value is kept unchanged.
     int32_t Left, Top, Right, Bottom;

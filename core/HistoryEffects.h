@@ -1,6 +1,7 @@
 // What changes to the history do outside the list: the system clipboard, the
-// self-copy flag of the clipboard capture, and the info view. The main window
-// implements it; tests record the calls.
+// self-copy flag of the clipboard capture, the info view, and the history
+// file that follows the list. The main window implements it; tests record the
+// calls.
 #pragma once
 #include <string>
 
@@ -16,4 +17,8 @@ public:
     virtual void SetSelfCopy(bool on) = 0;
     // Shows the description of the selected entry in the info view.
     virtual void UpdateInfoView() = 0;
+    // The entries changed (one was added, removed or moved), so the history
+    // file is behind. May be told more than once for one operation; loading
+    // the file and freeing everything at exit are not changes.
+    virtual void HistoryChanged() = 0;
 };

@@ -37,6 +37,7 @@ bool HistoryModel::AddCapturedText(std::string text, const std::string& source, 
     m_list.SetCurSel(selection);
     m_effects.UpdateInfoView();
     TrimHistory(false);
+    m_effects.HistoryChanged();
     return true;
 }
 
@@ -69,6 +70,7 @@ void HistoryModel::RemoveLine(int index)
         m_nTotalBytes -= static_cast<int64_t>(item->text.size());
     m_list.DeleteLine(index);
     delete item;
+    m_effects.HistoryChanged();
 }
 
 void HistoryModel::RemoveLast()
@@ -131,6 +133,9 @@ void HistoryModel::MoveToTop(int index)
         return;
     m_list.DeleteLine(index + 1);
     m_list.SetCurSel(selection);
+    // The newest entry moved onto itself: the file still holds the same order.
+    if (index != 0)
+        m_effects.HistoryChanged();
 }
 
 bool HistoryModel::WriteBackToClipboard(const std::string& text)

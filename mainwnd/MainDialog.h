@@ -31,12 +31,15 @@
 #include "mainwnd/ListBoxHistory.h"
 #include "mainwnd/MainSettingsHost.h"
 #include "mainwnd/TrayIcon.h"
+#include "storage/HistoryAutoSave.h"
 
 // Messages the main window sends itself or receives from the tray.
 const UINT UM_TRAYNOTIFY = WM_USER + 111;
 const UINT UM_DEFERREDCAPTURE = WM_USER + 2222;
 // Remembers the window of another program that was last in front.
 const UINT_PTR TIMER_FOREGROUND = 1234;
+// Writes the history file once the history has been quiet for a moment.
+const UINT_PTR TIMER_HISTORY_SAVE = 1235;
 
 class CMainDialog : public CDialog, private IHistoryEffects, private ISettingsDialogHost {
 public:
@@ -151,6 +154,7 @@ private:
     // IHistoryEffects
     void EmptyClipboard() override;
     void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
+    void HistoryChanged() override { m_historyFile.HistoryChanged(); }
 
     // ISettingsDialogHost: what the settings dialogs change
     AppSettings& Settings() override { return m_settings; }
@@ -181,6 +185,7 @@ private:
     // The history: the list box is its only container.
     CListBoxHistory m_historyLines{m_listHistory};
     HistoryModel m_history{m_historyLines, m_settings, *this};
+    CHistoryAutoSave m_historyFile{*this, TIMER_HISTORY_SAVE, m_historyLines, m_settings};
     CMainSettingsHost m_settingsHost{*this};
 
     CFont m_fontList;

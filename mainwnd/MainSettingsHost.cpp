@@ -2,7 +2,6 @@
 
 #include "framework/ColorDialog.h"
 #include "mainwnd/MainDialog.h"
-#include "storage/HistoryFile.h"
 
 static_assert(sizeof(ColorRef) == sizeof(COLORREF), "custom colours are shared as COLORREF");
 
@@ -24,18 +23,18 @@ void CMainSettingsHost::LoadHistory()
     // Without redrawing the list does not update its scroll bar for each of
     // thousands of lines.
     m_main.HistoryList().SendMessage(WM_SETREDRAW, FALSE);
-    ReadHistoryFile(m_main.History());
+    m_main.m_historyFile.Load(m_main.History());
     m_main.HistoryList().SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void CMainSettingsHost::SaveHistory()
 {
-    WriteHistoryFile(m_main.m_historyLines);
+    m_main.m_historyFile.SaveNow();
 }
 
 void CMainSettingsHost::DeleteHistoryFile()
 {
-    ::DeleteHistoryFile();
+    m_main.m_historyFile.Delete();
 }
 
 void CMainSettingsHost::FreeHistory()

@@ -153,6 +153,8 @@ LRESULT CMainDialog::OnSysCommand(WPARAM wParam, LPARAM)
 
 LRESULT CMainDialog::OnTimer(WPARAM wParam, LPARAM)
 {
+    if (wParam == TIMER_HISTORY_SAVE)
+        m_historyFile.OnTimer();
     if (wParam != TIMER_FOREGROUND)
         return 0;
     HWND front = ::GetForegroundWindow();

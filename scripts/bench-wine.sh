@@ -3,7 +3,12 @@
 #   - the latency from another program's clipboard write to the new entry;
 #   - start-up until the main window is up, with an empty history and with
 #     9,999 entries;
-#   - exit (settings and history written) with a 10 MB history.
+#   - exit (settings and history written) with a 10 MB history;
+#   - the longest capture delay in a burst of 100 copies, with an empty and
+#     with a 10 MB history, and for copies that land on the history file's
+#     deferred write (each two seconds after the one before);
+#   - the longest pause of the program's window thread in the seconds after a
+#     copy, which holds the deferred write of the history file.
 # Run scripts/bench.sh first or let this script build what it needs.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -35,7 +40,8 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 timed_start() {
   prepare_work
   [ -n "$1" ] && cp "$1" "$WORK/Quillorn.his"
-  preset_registry 'SystemInfo/HideTitle=dword:1' 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:9999'
+  # Limited by a size above 10 MB, so no capture trims the big histories.
+  preset_registry 'SystemInfo/HideTitle=dword:1' 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:20000'
   # Not through a pipe: the started program would inherit it and keep it open.
   wine "$QDRIVER" launch "$(winepath -w "$WORK/Quillorn.exe")" </dev/null >"$WORK/launch.out" 2>>"$WORK/driver.log"
   QUILLORN_PID=
@@ -59,3 +65,31 @@ awk -v a="$full" -v b="$empty" 'BEGIN { printf "ratio: %.2fx (target: at most 1.
 
 echo "==== exit with a 10 MB history (ms, median of 3)"
 for i in $(seq 3); do timed_start "$build/bench-10mb.his" >/dev/null; qd exit-timed; done | median | sed 's/^/median: /'
+
+# Prints "longest X median Y" (ms) for COUNT copies GAP ms apart, over HISTORY.
+burst() { # history count gap
+  timed_start "$1" >/dev/null
+  qd copy-burst "$2" 'Bench' 'Burst' "$3"
+  qd exit-timed >/dev/null
+}
+
+echo "==== capture delay in a burst of 100 copies (ms)"
+echo "empty history: $(burst "" 100 0)"
+echo "10 MB history: $(burst "$build/bench-10mb.his" 100 0)"
+echo "==== capture delay of copies landing on the deferred write, 20 copies 2 s apart (ms)"
+echo "empty history: $(burst "" 20 2000)"
+echo "10 MB history: $(burst "$build/bench-10mb.his" 20 2000)"
+
+# The copy's own wait is in the first round trips; the write comes two
+# seconds later. Beside it the same 4 s without a copy, for Wine's own pauses.
+stall() { # history
+  timed_start "$1" >/dev/null
+  local quiet after
+  quiet=$(for i in 1 2 3; do qd ui-stall 4000; done | median)
+  after=$(for i in 1 2 3; do qd copy 'Bench' "Stall $i" >/dev/null; qd ui-stall 4000; done | median)
+  qd exit-timed >/dev/null
+  echo "after a copy $after, without one $quiet"
+}
+echo "==== longest pause of the window thread in 4 s (ms, median of 3)"
+echo "empty history: $(stall "")"
+echo "10 MB history: $(stall "$build/bench-10mb.his")"

@@ -3,7 +3,8 @@
 #   1. native: the portable core and its unit tests, with ASan and UBSan;
 #   2. fuzz: each libFuzzer target (clang) for a few seconds on its seed corpus;
 #   3. Windows: Quillorn.exe, the driver and the Win32 tests, run under Wine
-#      together with the end-to-end tests.
+#      together with the end-to-end tests (after the package);
+#   4. package: the user zip made by scripts/package.sh, checked as a user gets it.
 # Build folders live under build/ (or $QUILLORN_BUILD).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,6 +35,13 @@ configure_and_build() { # build dir, cmake options...
   cmake --build "$dir" -j"$jobs"
 }
 
+# The zip's sample phrase file goes through the native core tests' parser.
+package_and_check() {
+  local zip
+  zip=$(QUILLORN_BUILD=$build "$root/scripts/package.sh" | tail -1) &&
+    "$root/scripts/check-package.sh" "$zip" "$build/native/core_tests"
+}
+
 mkdir -p "$build"
 stage "native build"  configure_and_build "$build/native" -DCMAKE_BUILD_TYPE=Debug
 stage "native unit tests" ctest --test-dir "$build/native" --output-on-failure -j"$jobs"
@@ -41,6 +49,7 @@ stage "fuzz build"    configure_and_build "$build/fuzz" -DCMAKE_C_COMPILER=clang
                         -DQUILLORN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo
 stage "fuzz runs"     ctest --test-dir "$build/fuzz" --output-on-failure
 stage "windows build" configure_and_build "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
+stage "package"       package_and_check
 # Wine and Xvfb under a loaded machine now and then lose a race that no user
 # would meet (a warped cursor arriving late); a test gets a second run, and a
 # fault that is real fails both.

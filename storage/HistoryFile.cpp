@@ -10,24 +10,35 @@
 #include <windows.h>
 
 const char kHistoryFileName[] = "Quillorn.his";
+const char kKeptAsideSuffix[] = ".bad";
+
+namespace {
+bool IsMissingFileError(DWORD error)
+{
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+}
 
 std::string HistoryFilePath()
 {
     return MakeModulePath(kHistoryFileName);
 }
 
-bool ReadHistoryFile(HistoryModel& history, const std::string& path)
+HistoryLoadOutcome ReadHistoryFile(HistoryModel& history, const std::string& path)
 {
     CRawFile file;
     if (!file.Open(path.c_str(), CRawFile::modeRead))
-        return false;
+        return IsMissingFileError(GetLastError()) ? HistoryLoadOutcome::kNoFile : HistoryLoadOutcome::kUnreadable;
     try {
+        if (file.GetSize() == 0)
+            return HistoryLoadOutcome::kEmptyFile;
         RawFileByteReader reader(file);
-        return LoadHistoryRecords(reader, history);
+        return LoadHistoryRecords(reader, history) ? HistoryLoadOutcome::kLoaded : HistoryLoadOutcome::kDamaged;
     } catch (...) {
-        // Out of memory half-way: start with nothing rather than a part.
+        // Out of memory half-way: start with nothing rather than a part, and
+        // keep the file, which may well be sound.
         history.FreeAll();
-        return false;
+        return HistoryLoadOutcome::kDamaged;
     }
 }
 
@@ -43,4 +54,12 @@ bool WriteHistoryFile(const IHistoryList& list, const std::string& path)
 void DeleteHistoryFile(const std::string& path)
 {
     DeleteFileA(path.c_str());
+}
+
+MoveAsideOutcome MoveHistoryFileAside(const std::string& path)
+{
+    const std::string keptAside = path + kKeptAsideSuffix;
+    if (MoveFileExA(path.c_str(), keptAside.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return MoveAsideOutcome::kMoved;
+    return IsMissingFileError(GetLastError()) ? MoveAsideOutcome::kNothingThere : MoveAsideOutcome::kFailed;
 }

@@ -1,9 +1,11 @@
 #include "core/AppSettings.h"
 #include "core/NameTable.h"
 #include "tests/core/MemoryProfileStore.h"
+#include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -199,7 +201,7 @@ TEST(Settings, EverythingSavedComesBackOnTheNextStart)
 TEST(Settings, ValuesOutOfRangeAreKeptAsStored)
 {
     MemoryProfileStore store;
-    store.ints["SystemInfo/HNumber"] = -5;
+    store.ints["SystemInfo/HNumber"] = 1000000;
     store.ints["SystemInfo/HQuantity"] = 2147483647;
     store.ints["SystemInfo/LeavOut"] = 7;
     store.ints["SystemInfo/TIRClick"] = 42;
@@ -212,7 +214,7 @@ TEST(Settings, ValuesOutOfRangeAreKeptAsStored)
     AppSettings s;
     LoadSettings(s, store, host);
 
-    EXPECT_EQ(s.HNumber, -5);
+    EXPECT_EQ(s.HNumber, 1000000);
     EXPECT_EQ(s.HQuantity, 2147483647);
     EXPECT_EQ(s.LeavOut, 7);
     EXPECT_EQ(s.TIRClick, 42);
@@ -220,6 +222,48 @@ TEST(Settings, ValuesOutOfRangeAreKeptAsStored)
     // "Left" alone decides whether a rectangle was stored.
     EXPECT_FALSE(s.HasStoredRect());
     EXPECT_EQ(s.Top, 100);
+}
+
+TEST(Settings, HistoryLimitsBelowOneReadAsTheirDefaults)
+{
+    for (int32_t stored : {0, -1, INT32_MIN}) {
+        MemoryProfileStore store;
+        store.ints["SystemInfo/HNumber"] = stored;
+        store.ints["SystemInfo/HQuantity"] = stored;
+        FakeSettingsHost host;
+        AppSettings s;
+        LoadSettings(s, store, host);
+        EXPECT_EQ(s.HNumber, 100) << stored;
+        EXPECT_EQ(s.HQuantity, 50) << stored;
+    }
+
+    MemoryProfileStore store;
+    store.ints["SystemInfo/HNumber"] = 1;
+    store.ints["SystemInfo/HQuantity"] = 1;
+    FakeSettingsHost host;
+    AppSettings s;
+    LoadSettings(s, store, host);
+    EXPECT_EQ(s.HNumber, 1);
+    EXPECT_EQ(s.HQuantity, 1);
+}
+
+// What the user would have met: every capture gone at once, or every older
+// entry dropped at each copy.
+TEST(Settings, AHandEditedLimitOfZeroDoesNotEmptyTheHistory)
+{
+    for (int32_t historyType : {0, 1}) {
+        MemoryProfileStore store;
+        store.ints["SystemInfo/HistoryType"] = historyType;
+        store.ints["SystemInfo/HNumber"] = 0;
+        store.ints["SystemInfo/HQuantity"] = 0;
+        FakeSettingsHost host;
+        TestHistory history;
+        LoadSettings(history.settings, store, host);
+
+        history.model.AddCapturedText("first", "Editor", 1);
+        history.model.AddCapturedText("second", "Editor", 2);
+        EXPECT_EQ(history.list.Texts(), (Names{"second", "first"})) << "HistoryType " << historyType;
+    }
 }
 
 TEST(Settings, FontIsClearedAndKeepsItsFixedFields)

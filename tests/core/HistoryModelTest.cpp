@@ -299,4 +299,39 @@ TEST_F(HistoryModelTest, FreeAllEmptiesEverything)
     EXPECT_EQ(model.TotalBytes(), 0);
 }
 
+// The history file follows every change of the entries, and only those.
+TEST_F(HistoryModelTest, ChangesOfTheEntriesAreToldAndNothingElseIs)
+{
+    Load({"one", "two", "three"});
+    model.TrimHistory(true);   // within the limit: nothing removed
+    EXPECT_EQ(effects.changes, 0) << "loading and a trim that removes nothing";
+
+    Capture("four");
+    EXPECT_GT(effects.changes, 0) << "a capture";
+
+    settings.LeavOut = 1;
+    effects.changes = 0;
+    Capture("four");
+    EXPECT_EQ(effects.changes, 0) << "a repeat left out";
+
+    model.MoveToTop(0);
+    EXPECT_EQ(effects.changes, 0) << "the newest entry moved onto itself";
+    model.MoveToTop(2);
+    EXPECT_GT(effects.changes, 0) << "an older entry moved to the top";
+
+    effects.changes = 0;
+    list.SetCurSel(1);
+    model.DeleteSelected();
+    EXPECT_GT(effects.changes, 0) << "a delete";
+
+    effects.changes = 0;
+    settings.HNumber = 1;
+    model.TrimHistory(true);
+    EXPECT_GT(effects.changes, 0) << "a lowered limit";
+
+    effects.changes = 0;
+    model.FreeAll();
+    EXPECT_EQ(effects.changes, 0) << "freeing everything at exit";
+}
+
 } // namespace

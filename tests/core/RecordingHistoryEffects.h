@@ -19,6 +19,9 @@ public:
         calls.push_back(on ? "self-copy on" : "self-copy off");
     }
     void UpdateInfoView() override { calls.push_back("info"); }
+    // Kept apart from the calls: the order of the visible effects is what the
+    // tests compare, and a change may be told more than once.
+    void HistoryChanged() override { ++changes; }
 
     std::vector<std::string> ClipboardCalls() const
     {
@@ -32,4 +35,5 @@ public:
     std::vector<std::string> calls;
     bool writeSucceeds = true;
     bool selfCopy = false;
+    int changes = 0;
 };

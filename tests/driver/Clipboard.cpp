@@ -112,6 +112,11 @@ int CmdCopy(const Args& a)
     return 0;
 }
 
+void PutClipboardText(HWND owner, const std::string& text)
+{
+    WriteClipboard(owner, text, CopyOptions());
+}
+
 int CmdClipboard()
 {
     if (!OpenClipboard(nullptr))

@@ -86,6 +86,16 @@ int CmdFocusMain();
 
 int CmdCopy(const Args& a);
 int CmdClipboard();
+// CF_TEXT with its terminating NUL, owned by the window.
+void PutClipboardText(HWND owner, const std::string& text);
+
+// --- a burst of copies (Burst.cpp) ------------------------------------------
+
+int CmdCopyBurst(int count, const std::string& title, const std::string& prefix, DWORD gapMs);
+
+// --- the window thread's pauses (Stall.cpp) ---------------------------------
+
+int CmdUiStall(DWORD ms);
 
 // --- keyboard and mouse (Input.cpp) -----------------------------------------
 
@@ -144,3 +154,7 @@ bool RunDialogCommand(const Args& a, int& exitCode);
 
 int CmdLaunch(const std::string& path);
 int CmdExitTimed();
+
+// --- files (Files.cpp) --------------------------------------------------------
+
+int CmdHoldFile(const std::string& path, DWORD ms);

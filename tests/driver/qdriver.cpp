@@ -65,6 +65,13 @@
 //                                        print "shown N x y w h": the milliseconds it was up
 //                                        and its rectangle; "none" when none came
 //   qdriver dialog-... | answer-box | font | line-height   the program's dialogs (Dialogs.cpp)
+//   qdriver copy-burst N TITLE PREFIX [GAP]  copy "PREFIX 1" ... "PREFIX N" from one window, each
+//                                        once the previous is recorded and GAP ms more have passed;
+//                                        print the longest and median ms from a copy to its entry
+//   qdriver ui-stall MS                  the longest time the main window took to answer a
+//                                        message, asked again and again for MS milliseconds
+//   qdriver hold-file PATH MS            hold the file open without sharing for MS milliseconds
+//                                        ("held" once it is open, "released" at the end)
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -133,6 +140,10 @@ int Run(const Args& a)
     if (cmd == "title-screens") return CmdTitleScreens();
     if (cmd == "watch-title") return CmdWatchTitle(a);
     if (int code; RunDialogCommand(a, code)) return code;
+    if (cmd == "copy-burst")
+        return CmdCopyBurst((int)Number(arg(2)), AnsiArg(arg(3)), AnsiArg(arg(4)), a.size() > 5 ? (DWORD)Number(a[5]) : 0);
+    if (cmd == "ui-stall") return CmdUiStall((DWORD)Number(arg(2)));
+    if (cmd == "hold-file") return CmdHoldFile(Convert(arg(2), CP_UTF8, CP_ACP), (DWORD)Number(arg(3)));
     Fail("unknown command");
 }
 

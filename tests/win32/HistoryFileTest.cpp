@@ -175,7 +175,7 @@ TEST_F(HistoryFileTest, EmptyHistoryWritesA20ByteFile)
 {
     ASSERT_TRUE(WriteHistoryFile(history.list, PathOf("Quillorn.his")));
     EXPECT_EQ(ReadBytes(PathOf("Quillorn.his")).size(), 20u);
-    EXPECT_TRUE(ReadHistoryFile(read.model, PathOf("Quillorn.his")));
+    EXPECT_EQ(ReadHistoryFile(read.model, PathOf("Quillorn.his")), HistoryLoadOutcome::kLoaded);
     EXPECT_EQ(read.list.GetCount(), 0);
 }
 
@@ -189,7 +189,7 @@ TEST_F(HistoryFileTest, WrittenFileReadsBackTheSameEntries)
     EXPECT_EQ(ReadBytes(path), Encoded(history.list));
     EXPECT_EQ(history.list.GetCount(), 3);   // writing does not consume the entries
 
-    ASSERT_TRUE(ReadHistoryFile(read.model, path));
+    ASSERT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kLoaded);
     EXPECT_EQ(read.list.Texts(), history.list.Texts());
     EXPECT_EQ(read.list.GetItem(0)->source, "メモ帳");
     EXPECT_EQ(read.list.GetItem(1)->time, 12);
@@ -250,7 +250,7 @@ TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
 TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
 {
     const std::string path = PathOf("Quillorn.his");
-    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kNoFile);
     EXPECT_EQ(read.list.GetCount(), 0);
 
     history.AddLoaded("first", "?", 1);
@@ -259,7 +259,7 @@ TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
 
     // The last entry cut short, the trailer kept.
     WriteBytes(path, good.substr(0, good.size() - 10) + good.substr(good.size() - 8));
-    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kDamaged);
     EXPECT_EQ(read.list.GetCount(), 0);
     EXPECT_EQ(read.model.TotalBytes(), 0);
 
@@ -267,11 +267,52 @@ TEST_F(HistoryFileTest, DamagedOrMissingFileGivesAnEmptyHistory)
     std::string huge = good;
     huge.replace(huge.size() - 4, 4, "\xFF\xFF\xFF\xFF");
     WriteBytes(path, huge);
-    EXPECT_FALSE(ReadHistoryFile(read.model, path));
+    EXPECT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kDamaged);
     EXPECT_EQ(read.list.GetCount(), 0);
 
     // The bad file stays on disk until the next write.
     EXPECT_EQ(ReadBytes(path), huge);
+}
+
+TEST_F(HistoryFileTest, AFileThatIsThereButCannotBeReadIsNotTakenForAMissingOne)
+{
+    const std::string path = PathOf("Quillorn.his");
+    history.AddLoaded("kept", "?", 1);
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    {
+        CRawFile holder;
+        ASSERT_TRUE(holder.Open(path.c_str(), CRawFile::modeRead));
+        EXPECT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kUnreadable);
+        EXPECT_EQ(read.list.GetCount(), 0);
+    }
+    WriteBytes(path, "");
+    EXPECT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kEmptyFile);
+    EXPECT_EQ(ReadHistoryFile(read.model, PathOf("missing\\Quillorn.his")), HistoryLoadOutcome::kNoFile);
+}
+
+TEST_F(HistoryFileTest, MovingAsideKeepsTheNewestDamagedFileAndNeverLosesOne)
+{
+    const std::string path = PathOf("Quillorn.his");
+    const std::string keptAside = path + kKeptAsideSuffix;
+    WriteBytes(keptAside, "older damaged file");
+    WriteBytes(path, "newer damaged file");
+
+    // Held by another program: it stays where it is, whole, and so does the
+    // file kept aside earlier.
+    {
+        CRawFile holder;
+        ASSERT_TRUE(holder.Open(path.c_str(), CRawFile::modeRead));
+        EXPECT_EQ(MoveHistoryFileAside(path), MoveAsideOutcome::kFailed);
+    }
+    EXPECT_EQ(ReadBytes(path), "newer damaged file");
+    EXPECT_EQ(ReadBytes(keptAside), "older damaged file");
+
+    EXPECT_EQ(MoveHistoryFileAside(path), MoveAsideOutcome::kMoved);
+    EXPECT_EQ(ReadBytes(keptAside), "newer damaged file");
+    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his.bad"});
+
+    EXPECT_EQ(MoveHistoryFileAside(path), MoveAsideOutcome::kNothingThere);
+    EXPECT_EQ(ReadBytes(keptAside), "newer damaged file");
 }
 
 TEST_F(HistoryFileTest, DeleteRemovesTheFileAndIgnoresAMissingOne)
