@@ -127,6 +127,7 @@ int CmdCaret();
 
 int CmdPixel(int x, int y);
 int CmdSpan(const Args& a);
+int CmdClickAt(const Args& a);
 int CmdSysColor(int index);
 int CmdMetric(int index);
 int CmdTitleScreens();
