@@ -103,6 +103,7 @@ system=$(qd syscolor $COLOR_INACTIVECAPTION)
 expect_eq "$(bar_pixel 0 0) $(bar_pixel $FREE $((HEIGHT / 2)))" "$system $system" \
   "the inactive bar takes the system's inactive caption colour"
 expect_text_at FFFFFF right "inactive text stays white when its stored colour is -1"
+end_other_program
 stop_quillorn
 
 # --- the start-up title
