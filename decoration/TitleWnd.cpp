@@ -57,8 +57,9 @@ void CTitleWnd::ShowTitle(CWnd* owner, const std::string& userName, COLORREF lik
             m_bShown = 0;
             return;
         }
-        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        // Drawn now: the start-up handles no messages until it waits for the title.
+        // Shown without taking the keyboard from the program the user is in,
+        // and drawn now: the start-up handles no messages until it waits.
+        SetWindowPos(HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         UpdateWindow();
         return;
     }

@@ -245,6 +245,14 @@ void CMainDialog::OnCancel()
     ShowWindow(SW_HIDE);
 }
 
+// --- Version box ----------------------------------------------------------
+
+// The title picture with the user's name, shown until it is clicked.
+void CMainDialog::OnToolVersion()
+{
+    m_wndTitle.ShowTitle(this, m_settings.UserName, m_settings.LikeColor, FALSE);
+}
+
 // --- Exit -----------------------------------------------------------------
 
 void CMainDialog::ExitProgram()
@@ -265,11 +273,6 @@ void CMainDialog::ExitProgram()
 void CMainDialog::OnToolExit()
 {
     ExitProgram();
-}
-
-void CMainDialog::OnToolVersion()
-{
-    m_wndTitle.ShowTitle(this, m_settings.UserName, m_settings.LikeColor, FALSE);
 }
 
 // Logging off or shutting down saves everything like the exit command.

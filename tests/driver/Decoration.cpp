@@ -9,6 +9,9 @@
 namespace {
 
 const DWORD kBitsPerPixel = 32;
+// The program's tray icon and the message it sends for a click on it.
+const UINT kTrayNotice = WM_USER + 111;
+const UINT kTrayIconId = 777;
 // Long enough for a shown window to have painted itself.
 const DWORD kTitleDrawnMs = 150;
 
@@ -107,6 +110,18 @@ int CmdSpan(const Args& a)
     return 0;
 }
 
+int CmdClickAt(const Args& a)
+{
+    POINT at = {(LONG)Number(Arg(a, 2)), (LONG)Number(Arg(a, 3))};
+    bool right = a.size() > 4 && a[4] == "right";
+    SendMouse(at, 0);
+    Pump(50);
+    SendMouse(at, right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN);
+    SendMouse(at, right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP);
+    Pump(200);
+    return 0;
+}
+
 int CmdSysColor(int index)
 {
     PrintColour(GetSysColor(index));
@@ -130,12 +145,13 @@ int CmdTitleScreens()
 }
 
 // Watches from before the program starts: the title is up from early in the
-// start-up until it closes by itself (or is clicked). With "shot" the whole
-// screen is saved as soon as the title has been drawn.
+// start-up until it closes by itself (or is clicked). Once it is seen, each
+// action in turn: "click" clicks it, "tray" posts a left click on the tray
+// icon (while the start-up waits for the title), "shot FILE" saves the screen
+// as soon as the title has been drawn.
 int CmdWatchTitle(const Args& a)
 {
     DWORD limit = (DWORD)Number(Arg(a, 2));
-    std::string action = a.size() > 3 ? a[3] : std::string();
     HWND title = nullptr;
     LARGE_INTEGER watchFrom;
     QueryPerformanceCounter(&watchFrom);
@@ -151,13 +167,17 @@ int CmdWatchTitle(const Args& a)
     QueryPerformanceCounter(&shownAt);
     RECT r;
     GetWindowRect(title, &r);
-    if (action == "click") {
-        POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-        SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
-        SendMouse(centre, MOUSEEVENTF_LEFTUP);
-    } else if (action == "shot") {
-        Pump(kTitleDrawnMs);
-        CmdScreenshot(Arg(a, 4));
+    for (size_t i = 3; i < a.size(); ++i) {
+        if (a[i] == "click") {
+            POINT centre = {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+            SendMouse(centre, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(centre, MOUSEEVENTF_LEFTUP);
+        } else if (a[i] == "tray") {
+            PostMessageA(FindMain(), kTrayNotice, kTrayIconId, WM_LBUTTONDOWN);
+        } else if (a[i] == "shot") {
+            Pump(kTitleDrawnMs);
+            CmdScreenshot(Arg(a, ++i));
+        }
     }
     if (!PollUntil(shownAt, limit, [&] { return !IsWindow(title) || !IsWindowVisible(title); }))
         Fail("the title screen stayed up");

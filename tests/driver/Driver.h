@@ -141,6 +141,7 @@ bool ControlCommand(const Args& a, int& exitCode);
 
 int CmdPixel(int x, int y);
 int CmdSpan(const Args& a);
+int CmdClickAt(const Args& a);
 int CmdSysColor(int index);
 int CmdMetric(int index);
 int CmdTitleScreens();

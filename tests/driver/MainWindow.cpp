@@ -13,6 +13,9 @@ namespace {
 const UINT kTrayIconId = 777;
 const DWORD kForegroundWaitMs = 2000;
 const LONG kPumpSliceMs = 20;
+const char kSettingsKey[] = "Software\\Hembrooke\\Quillorn\\SystemInfo";
+// The title screen comes up this soon after the main window, if at all.
+const DWORD kTitleComesUpMs = 3000;
 
 // List box text across processes is only converted for the wide message, so
 // the line is read as UTF-16 and turned into UTF-8 here.
@@ -40,6 +43,15 @@ bool OtherWindowOfMainShown()
             return true;
     }
     return false;
+}
+
+// Whether the program shows its title screen at start-up: its stored
+// "HideTitle" is 0 or missing.
+bool TitleExpected()
+{
+    DWORD value = 0, size = sizeof value;
+    LONG read = RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "HideTitle", RRF_RT_REG_DWORD, nullptr, &value, &size);
+    return read != ERROR_SUCCESS || value == 0;
 }
 
 }  // namespace
@@ -130,14 +142,18 @@ int CmdWaitMain(DWORD ms)
 {
     if (!WaitFor(ms, [] { return FindMain() != nullptr; }))
         Fail("the main window did not appear");
-    // The window exists from the start of its initialisation; it answers
-    // once the initialisation is over, or while the title screen is up,
-    // which the initialisation waits for. Asked again once the title has
-    // gone, it answers from the dialog's own loop: the start-up is over.
+    // The window exists from the start of its initialisation, and may answer
+    // messages before its end: while it waits on another program, and while
+    // it waits for its title screen. With a title to wait for, the start-up
+    // is over once the title has come and gone (a window already shown has
+    // had its title); then, or without a title, once it answers.
+    if (TitleExpected() &&
+        WaitFor(kTitleComesUpMs, [] { return OtherWindowOfMainShown() || IsWindowVisible(FindMain()); }) &&
+        !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }))
+        Fail("the title screen stayed up");
     DWORD_PTR ignored;
     if (!SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored) ||
-        !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }) ||
-        !SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored))
+        !WaitFor(ms, [] { return !OtherWindowOfMainShown(); }))
         Fail("the main window does not answer");
     printf("%p\n", (void*)FindMain());
     return 0;

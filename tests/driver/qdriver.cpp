@@ -57,11 +57,13 @@
 //   qdriver pixel X Y                    the screen's colour there, RRGGBB
 //   qdriver span L T R B RRGGBB          first and last x in the screen rectangle where that
 //                                        colour shows ("none" when nowhere)
+//   qdriver click-at X Y [right]         a mouse click at a screen point
 //   qdriver syscolor N | metric N        GetSysColor (RRGGBB) / GetSystemMetrics
 //   qdriver title-screens                the program's shown title screens or version boxes,
 //                                        one "x y w h" line each
-//   qdriver watch-title MS [click | shot FILE.bmp]   wait up to MS for the title screen
-//                                        (clicking it, or saving the screen, once seen), then
+//   qdriver watch-title MS [ACTION...]   wait up to MS for the title screen, act once it is
+//                                        seen (click: click it; tray: a tray icon click;
+//                                        shot FILE.bmp: save the screen), then
 //                                        print "shown N x y w h": the milliseconds it was up
 //                                        and its rectangle; "none" when none came
 //   qdriver dialog-... | answer-box | font | line-height   the program's dialogs (Dialogs.cpp)
@@ -135,6 +137,7 @@ int Run(const Args& a)
     if (int code; ControlCommand(a, code)) return code;
     if (cmd == "pixel") return CmdPixel((int)Number(arg(2)), (int)Number(arg(3)));
     if (cmd == "span") return CmdSpan(a);
+    if (cmd == "click-at") return CmdClickAt(a);
     if (cmd == "syscolor") return CmdSysColor((int)Number(arg(2)));
     if (cmd == "metric") return CmdMetric((int)Number(arg(2)));
     if (cmd == "title-screens") return CmdTitleScreens();
