@@ -65,6 +65,7 @@
 //                                        print "shown N x y w h": the milliseconds it was up
 //                                        and its rectangle; "none" when none came
 //   qdriver dialog-... | answer-box | font | line-height   the program's dialogs (Dialogs.cpp)
+//   (the colour picker, control rectangles, moving a dialog: see ColourPicking.cpp)
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -133,6 +134,7 @@ int Run(const Args& a)
     if (cmd == "title-screens") return CmdTitleScreens();
     if (cmd == "watch-title") return CmdWatchTitle(a);
     if (int code; RunDialogCommand(a, code)) return code;
+    if (int code; RunColourPickingCommand(a, code)) return code;
     Fail("unknown command");
 }
 
