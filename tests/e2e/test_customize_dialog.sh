@@ -152,6 +152,7 @@ qd copy 'Editor' '一二三四五六七八九十百千' >/dev/null
 qd key ctrl+v
 expect_eventually '一二三四五六七八九十' "a pasted name keeps the 10 double-byte characters that fit" \
   qd dialog-text "$CUSTOMIZE" 1016
+qd dialog-type "$CUSTOMIZE" 1016 ""
 qd dialog-type "$CUSTOMIZE" 1016 'a一二三四五六七八九十'
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1016)" 'a一二三四五六七八九' \
   "a double-byte character over the 20th byte goes whole, not in half"
@@ -182,7 +183,7 @@ expect_eq "$(reg_value Customize IDef) $(stored_colour ITextColor) $(stored_colo
 expect_eq "$(reg_value Customize GBA_Def) $(reg_value Customize GBA_Type) $(stored_colour GBA_c1) $(stored_colour GBA_c2)" \
   "0 0 $GREEN $BLUE" "the active fill is stored"
 expect_eq "$(reg_value Customize GBP_Def) $(reg_value Customize GBP_Type) $(stored_colour GBP_c1) $(stored_colour GBP_c2)" \
-  "1 1 $ORANGE 004800" "the inactive fill is stored, still on default"
+  "0 1 $ORANGE 004800" "the inactive fill is stored"
 expect_eq "$(reg_value Customize GBCap_Def) $(stored_colour GBCap_Ac) $(stored_colour GBCap_Pc) $(reg_value Customize GBCap_Style)" \
   "0 $PURPLE $GREY 0" "the title text is stored"
 expect_eq "$(reg_value Customize ShowTool) $(reg_value Customize ShowInfo)" "0 1" "the visibility is stored"
@@ -202,7 +203,7 @@ expect_eq "$(checked 1024)$(checked 1025) $(swatch 1020) $(swatch 1021)" "01 $MA
 tab 1
 expect_eq "$(checked 1047)$(checked 1050) $(swatch 1045) $(swatch 1046)" "01 $GREEN $BLUE" "the active page after a restart"
 tab 2
-expect_eq "$(checked 1047)$(checked 1051)" "11" "the inactive page after a restart"
+expect_eq "$(checked 1047)$(checked 1051) $(swatch 1045)" "01 $ORANGE" "the inactive page after a restart"
 tab 3
 expect_eq "$(checked 1047)$(checked 1048) $(swatch 1045) $(swatch 1046)" "01 $PURPLE $GREY" "the title text page after a restart"
 tab 4
