@@ -30,6 +30,9 @@ CELL_DARKGREEN=9 DARKGREEN=007C00
 open_customize() {
   qd command 1007
   qd dialog-wait "$CUSTOMIZE" || { fail "command 1007 did not open '$CUSTOMIZE'"; return 1; }
+  move_beside_main
+}
+move_beside_main() {
   local mx my mw mh
   read -r mx my mw mh <<<"$(qd rect)"
   qd dialog-move "$CUSTOMIZE" $((mx + mw + 10)) "$my"

@@ -213,4 +213,28 @@ close_customize 1
 stop_quillorn
 expect_eq "$(registry_dump | grep '^Customize/')" "$saved" "an OK without changes stores the same values"
 
+# --- with the text stored as "default", Cancel brings back white text at the
+# left after a preview of another colour and position; the tray menu, the
+# system menu and the tool button open the dialog
+start_quillorn 'SystemInfo/HideTitle=dword:1' 'Customize/GBCap_Def=dword:1' \
+  "Customize/GBCap_Ac=$(colorref $ACTIVE_TEXT)" 'Customize/GBCap_Style=dword:2'
+tray_click 0x204
+qd menu-choose 'カスタマイズ(&C)...' || fail "the tray menu did not open"
+qd dialog-wait "$CUSTOMIZE" || fail "the tray menu opens the customize dialog"
+move_beside_main
+tab 3
+expect_eq "$(checked 1047)" 1 "the stored default shows checked"
+press 1047
+measure_bar
+expect_eq "$(text_place $ACTIVE_TEXT)" right "unchecking previews the stored colour and position"
+close_customize 2
+be_active
+expect_eq "$(text_place FFFFFF)" left "after Cancel the title text is white at the left again"
+qd syscommand 64
+qd dialog-wait "$CUSTOMIZE" || fail "the system menu opens the customize dialog"
+close_customize 2
+qd mouse click 1007
+qd dialog-wait "$CUSTOMIZE" || fail "the tool button opens the customize dialog"
+close_customize 2
+
 finish
