@@ -39,3 +39,20 @@ inline const char kFontSampleName[] = "Quillorn ";
 inline const char kChooseValidFontName[] = "正しいフォント名を選択してください。";
 inline const char kChooseValidFontStyle[] = "正しいスタイルを選択してください。";
 inline const char kChooseValidFontSize[] = "正しいサイズを選択してください。";
+// The customize dialog: tab captions, the hint box above the tabs (its group
+// caption is the format filled with the tab's caption), and the title-bar
+// pages' colour labels, which follow the fill type.
+inline const char* const kCustomizeTabCaptions[5] = {"色設定１", "色設定２", "色設定３", "タイトル文字", "その他"};
+inline const char* const kCustomizeHints[5] = {
+    "各ビューの配色を設定します。変更時の状況はメインウィンドウで\n確認することができます。",
+    "アクティブな時のタイトルバーの色を設定します。\n変更時の状況はメインウィンドウで確認することができます。",
+    "アクティブではない時のタイトルバーの色を設定します。\n変更時の状況はメインウィンドウで確認することができます。",
+    "タイトルバーの文字の位置や色を設定します。\n文字の位置はメインウィンドウにのみ適用されます。",
+    "使用者の名前や、ボタン、ビューの表示状態を設定します。\n好きな色はタイトル画面で使用されます。",
+};
+inline const char kCustomizeHintGroupFormat[] = " 「%s」のヒント ";
+inline const char kTopColourLabel[] = "上の色：";
+inline const char kBottomColourLabel[] = "下の色：";
+inline const char kLeftColourLabel[] = "左の色：";
+inline const char kRightColourLabel[] = "右の色：";
+inline const char kSingleColourLabel[] = "塗る色：";

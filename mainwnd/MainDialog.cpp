@@ -29,6 +29,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnCommand(IDC_TOOL_VIEW, &CMainDialog::OnToolView),
         OnCommand(IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolBehaviour),
         OnCommand(IDC_TOOL_FONT, &CMainDialog::OnToolFont),
+        OnCommand(IDC_TOOL_CUSTOMIZE, &CMainDialog::OnToolCustomize),
         OnMessage(WM_WINDOWPOSCHANGING, &CMainDialog::OnWindowPosChanging),
         OnMessage(WM_GETMINMAXINFO, &CMainDialog::OnGetMinMaxInfo),
         OnMessage(WM_SIZE, &CMainDialog::OnSize),

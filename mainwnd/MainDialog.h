@@ -10,6 +10,7 @@
 //   HistoryCommands.cpp  copy, paste, delete, keys, context menus
 //   TrayHotkeys.cpp      hotkeys, tray icon, system menu, foreground tracking
 //   SettingsCommands.cpp the settings dialogs and what they change at once
+//   CustomizeCommands.cpp the customize dialog and what its pages preview on
 //   history/ClipboardCapture.cpp  the clipboard viewer and the capture
 //   quickselect/QuickSelect*.cpp  the QuickSelect popup and its entries
 #pragma once
@@ -24,6 +25,7 @@
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
 #include "decoration/TitleWnd.h"
+#include "dialogs/CustomizeHost.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/Button.h"
 #include "framework/Dialog.h"
@@ -41,7 +43,7 @@ const UINT_PTR TIMER_FOREGROUND = 1234;
 // Writes the history file once the history has been quiet for a moment.
 const UINT_PTR TIMER_HISTORY_SAVE = 1235;
 
-class CMainDialog : public CDialog, private IHistoryEffects, private ISettingsDialogHost {
+class CMainDialog : public CDialog, private IHistoryEffects, private ISettingsDialogHost, private ICustomizeHost {
 public:
     explicit CMainDialog(CWnd* parent = nullptr);
     ~CMainDialog() override;
@@ -53,11 +55,11 @@ public:
     CViewEdit& TextPreview() { return m_editTextPreview; }
     CViewEdit& InfoView() { return m_editInfoView; }
     // The painter of this window's title bar, which the customize pages preview on.
-    CCaptionPainter& CaptionPainter() { return m_captionPainter; }
+    CCaptionPainter& CaptionPainter() override { return m_captionPainter; }
 
     // --- Views
     void LayoutControls(int cx, int cy);
-    void ApplyVisibility();
+    void ApplyVisibility() override;
     void ToggleView();
     void UpdateInfoView() override;
     std::string FormatItemInfo(int index) const;
@@ -129,6 +131,7 @@ private:
     void OnToolView();
     void OnToolBehaviour();
     void OnToolFont();
+    void OnToolCustomize();
     void OnToolExit();
     void OnToolVersion();
     void OnCopy();
@@ -164,6 +167,10 @@ private:
     void SetAlwaysOnTop(BOOL onTop) override;
     void SetToolInfo(BOOL show) override;
     void SetListTips(BOOL tip, BOOL customTipColor) override;
+
+    // ICustomizeHost: what the customize pages preview on
+    void SetViewTextColor(View view, COLORREF colour, BOOL redraw) override;
+    void SetViewBackColor(View view, COLORREF colour, BOOL redraw) override;
 
     void ShowHistoryMenu(POINT screenPoint);
     void ListContextMenu(POINT point);

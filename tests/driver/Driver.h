@@ -150,6 +150,9 @@ int CmdWatchTitle(const Args& a);
 
 // Runs a dialog-* command (see Dialogs.cpp); false when A names none of them.
 bool RunDialogCommand(const Args& a, int& exitCode);
+// --- the colour picker and placing dialogs (ColourPicking.cpp) -----------------
+
+bool RunColourPickingCommand(const Args& a, int& exitCode);
 
 // --- start and exit, timed (Launch.cpp) -------------------------------------
 

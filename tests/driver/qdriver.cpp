@@ -74,6 +74,7 @@
 //                                        message, asked again and again for MS milliseconds
 //   qdriver hold-file PATH MS            hold the file open without sharing for MS milliseconds
 //                                        ("held" once it is open, "released" at the end)
+//   (the colour picker, control rectangles, moving a dialog: see ColourPicking.cpp)
 #include "tests/driver/Driver.h"
 
 #include <cstdio>
@@ -147,6 +148,7 @@ int Run(const Args& a)
         return CmdCopyBurst((int)Number(arg(2)), AnsiArg(arg(3)), AnsiArg(arg(4)), a.size() > 5 ? (DWORD)Number(a[5]) : 0);
     if (cmd == "ui-stall") return CmdUiStall((DWORD)Number(arg(2)));
     if (cmd == "hold-file") return CmdHoldFile(Convert(arg(2), CP_UTF8, CP_ACP), (DWORD)Number(arg(3)));
+    if (int code; RunColourPickingCommand(a, code)) return code;
     Fail("unknown command");
 }
 
