@@ -2,14 +2,13 @@
 # lib.sh and dialog_steps.sh).
 
 CUSTOMIZE='カスタマイズ'
-SM_CXDLGFRAME=7 SM_CYDLGFRAME=8 SM_CYCAPTION=4 SM_CYBORDER=6 SM_CXSIZE=30 SM_CXFRAME=32 SM_CYFRAME=33
-COLOR_ACTIVECAPTION=2 COLOR_INACTIVECAPTION=3
+SM_CXDLGFRAME=7 SM_CYDLGFRAME=8
+# shellcheck disable=SC1091
+source "$(dirname "${BASH_SOURCE[0]}")/caption_steps.sh"
 
 SHOTS=$E2E_WORK/$TEST_NAME-shots
 rm -rf "$SHOTS"; mkdir -p "$SHOTS"
 
-# Colours are written RRGGBB as qd prints them; the registry takes 0xBBGGRR.
-colorref() { echo "dword:0x${1:4:2}${1:2:2}${1:0:2}"; }
 # A stored colour (decimal, as reg_value prints it) as RRGGBB.
 rrggbb() { printf '%02X%02X%02X\n' $(( $1 & 255 )) $(( $1 >> 8 & 255 )) $(( $1 >> 16 & 255 )); }
 
@@ -68,18 +67,6 @@ picker_open() { [ "$(qd picker-rect)" != none ] && echo yes || echo no; }
 # How many pixels of a colour a control of the main window shows.
 shown() { qd pixel-count "$1" "$2"; }
 
-# The main window's title bar on the screen (right and bottom exclusive), its
-# text area, and a column where only the fill shows.
-measure_bar() {
-  local x y w h fx fy cell
-  read -r x y w h <<<"$(qd rect)"
-  fx=$(qd metric $SM_CXFRAME); fy=$(qd metric $SM_CYFRAME); cell=$(qd metric $SM_CXSIZE)
-  BAR_L=$((x + fx)); BAR_T=$((y + fy)); BAR_R=$((x + w - fx))
-  BAR_B=$((BAR_T + $(qd metric $SM_CYCAPTION) - $(qd metric $SM_CYBORDER)))
-  WIDTH=$((BAR_R - BAR_L)) HEIGHT=$((BAR_B - BAR_T))
-  TEXT_L=$((BAR_L + cell + 2)) TEXT_R=$((BAR_R - cell - 4)) FREE=$((WIDTH - cell - 2))
-}
-bar_pixel() { qd pixel $((BAR_L + $1)) $((BAR_T + $2)); }
 # The fill at the top and the bottom of a column where no text or button lies.
 bar_fill() { echo "$(bar_pixel "$FREE" 0) $(bar_pixel "$FREE" $((HEIGHT - 1)))"; }
 

@@ -8,15 +8,13 @@
 # version command shows one version box however often it is given.
 # Screenshots of each fill and of the title screen are kept for the eye.
 source "$(dirname "$0")/lib.sh"
+# shellcheck disable=SC1091
+source "$(dirname "$0")/caption_steps.sh"
 
-SM_CYCAPTION=4 SM_CYBORDER=6 SM_CXSIZE=30 SM_CXFRAME=32 SM_CYFRAME=33
-COLOR_ACTIVECAPTION=2 COLOR_INACTIVECAPTION=3
 SHOTS=$E2E_WORK/$TEST_NAME-shots
 rm -rf "$SHOTS"; mkdir -p "$SHOTS"
 keep_screenshot() { local png; png=$(screenshot "$1") && mv "$png" "$SHOTS/"; }
 
-# Colours are written RRGGBB as qd prints them; the registry takes 0xBBGGRR.
-colorref() { echo "dword:0x${1:4:2}${1:2:2}${1:0:2}"; }
 distance() { local d=$(( $1 - $2 )); echo $(( d < 0 ? -d : d )); }
 expect_within() { # actual expected tolerance what
   (( $(distance "$1" "$2") <= $3 )) || fail "$4"$'\n'"    expected: $2 (±$3)"$'\n'"    actual:   $1"
@@ -28,20 +26,6 @@ expect_near() { # actual-colour expected-colour tolerance what: each channel wit
   done
   [ ${#1} -eq 6 ] && [ -n "$ok" ] || fail "$4"$'\n'"    expected: $2 (each channel ±$3)"$'\n'"    actual:   $1"
 }
-
-# The main window's title bar on the screen, inside the frame (right and
-# bottom exclusive), its text area between the icon and the close button, and
-# a column where only the fill shows.
-measure_bar() {
-  local x y w h fx fy
-  read -r x y w h <<<"$(qd rect)"
-  fx=$(qd metric $SM_CXFRAME); fy=$(qd metric $SM_CYFRAME); CELL=$(qd metric $SM_CXSIZE)
-  BAR_L=$((x + fx)); BAR_T=$((y + fy)); BAR_R=$((x + w - fx))
-  BAR_B=$((BAR_T + $(qd metric $SM_CYCAPTION) - $(qd metric $SM_CYBORDER)))
-  WIDTH=$((BAR_R - BAR_L)) HEIGHT=$((BAR_B - BAR_T))
-  TEXT_L=$((BAR_L + CELL + 2)) TEXT_R=$((BAR_R - CELL - 4)) FREE=$((WIDTH - CELL - 2))
-}
-bar_pixel() { qd pixel $((BAR_L + $1)) $((BAR_T + $2)); }
 
 expect_text_at() { # colour left|centre|right what
   local span first last width=$((TEXT_R - TEXT_L))

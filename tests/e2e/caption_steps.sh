@@ -1,0 +1,20 @@
+# Where the main window's painted title bar lies on the screen, for the tests
+# that read its pixels (sourced after lib.sh).
+SM_CYCAPTION=4 SM_CYBORDER=6 SM_CXSIZE=30 SM_CXFRAME=32 SM_CYFRAME=33
+COLOR_ACTIVECAPTION=2 COLOR_INACTIVECAPTION=3
+
+# Colours are written RRGGBB as qd prints them; the registry takes 0xBBGGRR.
+colorref() { echo "dword:0x${1:4:2}${1:2:2}${1:0:2}"; }
+
+# The title bar inside the frame (right and bottom exclusive), its text area
+# between the icon and the close button, and a column where only the fill shows.
+measure_bar() {
+  local x y w h fx fy cell
+  read -r x y w h <<<"$(qd rect)"
+  fx=$(qd metric $SM_CXFRAME); fy=$(qd metric $SM_CYFRAME); cell=$(qd metric $SM_CXSIZE)
+  BAR_L=$((x + fx)); BAR_T=$((y + fy)); BAR_R=$((x + w - fx))
+  BAR_B=$((BAR_T + $(qd metric $SM_CYCAPTION) - $(qd metric $SM_CYBORDER)))
+  WIDTH=$((BAR_R - BAR_L)) HEIGHT=$((BAR_B - BAR_T))
+  TEXT_L=$((BAR_L + cell + 2)) TEXT_R=$((BAR_R - cell - 4)) FREE=$((WIDTH - cell - 2))
+}
+bar_pixel() { qd pixel $((BAR_L + $1)) $((BAR_T + $2)); }
