@@ -102,7 +102,12 @@ expect_eventually 14 "the typed size shows in its box" shown 1138
 qd key enter
 qd dialog-gone "$DIALOG" || fail "Enter in the size box closes the dialog"
 expect_eq "$(qd line-height)" "19" "Enter commits the typed size: 14 points are 19 pixels"
+# A style typed in lower case names the style whatever its case.
+open_dialog 1005 "$DIALOG"
+qd dialog-type "$DIALOG" 1137 'bold'
+press 1
+qd dialog-gone "$DIALOG" || fail "OK takes the style 'bold'"
 stop_quillorn
-expect_eq "$(reg_value Font Height)" "19" "the typed size is saved"
+expect_eq "$(reg_value Font Height) $(reg_value Font Weight)" "19 700" "the typed size and the style 'bold' are saved"
 
 finish
