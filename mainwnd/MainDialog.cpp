@@ -195,11 +195,14 @@ void CMainDialog::ApplyListFont()
     LOGFONTA font;
     static_assert(sizeof font == sizeof m_settings.Font, "the stored font has the LOGFONT layout");
     memcpy(&font, &m_settings.Font, sizeof font);
-    m_fontList.DeleteObject();
-    if (!m_fontList.CreateFontIndirect(&font))
+    // The views give up the old font only once the new one exists and they
+    // draw with it; a font that cannot be made leaves them as they are.
+    HFONT created = ::CreateFontIndirectA(&font);
+    if (!created)
         return;
-    m_listHistory.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
-    m_editTextPreview.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
+    m_listHistory.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    m_editTextPreview.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    m_fontList.Attach(created);
 }
 
 // Selecting the last entry and then the first scrolls the list to the top.
