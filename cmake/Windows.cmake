@@ -45,6 +45,8 @@ target_link_libraries(quillorn_program PUBLIC quillorn_framework)
 
 add_executable(Quillorn WIN32 app/ClipHistoryApp.cpp res/Quillorn.rc res/fileinfo.rc)
 target_link_libraries(Quillorn PRIVATE quillorn_program)
+# The exe users get carries no symbols.
+target_link_options(Quillorn PRIVATE $<$<CONFIG:Release>:-s>)
 
 # GoogleTest for Windows, built from the sources the distribution installs.
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (the distribution's googletest package)")
