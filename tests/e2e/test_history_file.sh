@@ -64,6 +64,7 @@ prepare_work
 history_bytes "$(date -d '2026-12-07 10:00:00' +%s)" 'this century' 'Editor' >"$HISTORY_FILE"
 start_quillorn --keep-work
 expect_contains "$(qd text 1003)" '日付\t： 2026/12/7 Mon （10:0:0）' "the year 2026 shows with its four digits"
+screenshot info-view-year >/dev/null
 stop_quillorn
 
 finish
