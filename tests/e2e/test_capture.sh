@@ -9,10 +9,10 @@ qd copy 'メモ帳 - 表示' 'こんにちは\r\n世界' >/dev/null
 expect_eq "$(qd list)" "こんにちは(改)世界" "a CR LF shows as the line-break marker"
 expect_eq "$(qd sel)" "0" "the new entry is selected"
 
-# Size in bytes (Shift-JIS), date as years since 1900, English weekday, time
-# without leading zeros, and the title of the window the text came from.
+# Size in bytes (Shift-JIS), date with a four-digit year, English weekday,
+# time without leading zeros, and the title of the window the text came from.
 info=$(qd text 1003)
-year=$(( $(date +%Y) - 1900 )); month=$(date +%-m); day=$(date +%-d); weekday=$(LC_ALL=C date +%a)
+year=$(date +%Y); month=$(date +%-m); day=$(date +%-d); weekday=$(LC_ALL=C date +%a)
 expect_contains "$info" 'サイズ\t： 16 Bytes\r\n' "info: size line"
 expect_contains "$info" "日付\\t： $year/$month/$day $weekday （" "info: date line"
 expect_contains "$info" '）\r\nアプリ\t： メモ帳 - 表示' "info: source title"

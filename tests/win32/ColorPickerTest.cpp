@@ -281,6 +281,41 @@ TEST_F(ColorPickerTest, MoreColoursRunsTheStandardDialogOnceWithThePopupHiddenAn
     }
 }
 
+// The button drawn in an item state, read back: the pixels from its left
+// edge to its swatch on two rows (a dotted line skips every other pixel).
+std::vector<COLORREF> LeftEdgeAsDrawn(CColorButton& button, UINT state)
+{
+    RECT client;
+    button.GetClientRect(&client);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = button.m_hWnd;
+    item.hDC = dc;
+    item.rcItem = client;
+    item.itemState = state;
+    button.DrawItem(&item);
+    std::vector<COLORREF> column;
+    for (int y = client.bottom / 2; y < client.bottom / 2 + 2; ++y)
+        for (int x = 0; x < 5; ++x)
+            column.push_back(::GetPixel(dc, x, y));
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    return column;
+}
+
+TEST_F(ColorPickerTest, TheButtonShowsTheKeyboardFocusUnlessFocusMarksAreHidden)
+{
+    std::vector<COLORREF> plain = LeftEdgeAsDrawn(m_page.m_button, 0);
+    EXPECT_NE(LeftEdgeAsDrawn(m_page.m_button, ODS_FOCUS), plain) << "no focus mark beside the swatch";
+    EXPECT_EQ(LeftEdgeAsDrawn(m_page.m_button, ODS_FOCUS | ODS_NOFOCUSRECT), plain);
+}
+
 TEST_F(ColorPickerTest, AHundredOpeningsLeaveNoGdiObjectsBehind)
 {
     ASSERT_GE(GdiObjectCount(), 0);
