@@ -59,11 +59,21 @@ stage "fuzz build"    configure_and_build "$build/fuzz" -DCMAKE_C_COMPILER=clang
 stage "fuzz runs"     ctest --test-dir "$build/fuzz" --output-on-failure
 stage "windows build" configure_and_build "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release
 stage "package"       package_and_check
-# Two beds, two tests at a time: the tests mostly wait for the program.
-stage "win32 and end-to-end tests" ctest --test-dir "$build/win" --output-on-failure -j2 \
-                        --resource-spec-file "$build/win/winebeds.json"
+# Two beds, two tests at a time: the tests mostly wait for the program. Each
+# test runs once; the summary names every one that failed.
+wine_tests() {
+  local log=$build/win/wine-tests.log
+  ctest --test-dir "$build/win" --output-on-failure -j2 --resource-spec-file "$build/win/winebeds.json" |
+    tee "$log"
+  local status=${PIPESTATUS[0]}
+  failed=$(sed -n '/The following tests FAILED/,$p' "$log" | sed -n 's/^[[:space:]]*[0-9]* - \(.*\)$/  failed: \1/p')
+  return "$status"
+}
+failed=
+stage "win32 and end-to-end tests" wine_tests
 
 echo
 echo "==== summary"
 printf '%s\n' "${summary[@]}"
+[ -z "$failed" ] || printf '%s\n' "$failed"
 exit $status
