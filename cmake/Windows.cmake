@@ -44,7 +44,7 @@ target_compile_options(gtest_win PRIVATE -w)
 # stopped after the last. Each test takes one bed as the resource "winebed",
 # so that with the spec file below ctest -j2 runs two tests at once, never two
 # in one bed:
-#   ctest --test-dir build/win -j2 --resource-spec-file build/win/winebeds.json
+#   ctest --test-dir build/win -j2 --resource-spec-file $PWD/build/win/winebeds.json
 # Without the spec file, run them one at a time (no -j): all use the first bed.
 set(QUILLORN_BED ${CMAKE_BINARY_DIR}/winebed)
 set(QUILLORN_BEDS ${QUILLORN_BED} ${CMAKE_BINARY_DIR}/winebed2)

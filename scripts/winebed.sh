@@ -142,8 +142,7 @@ start_one() { # dir
   # The server must know the display from the start, and must not hold the
   # caller's pipes open (ctest would wait for it).
   (
-    # shellcheck disable=SC1091
-    source "$dir/env.new"
+    eval "$(wine_environment "$display" "$dir/prefix")"
     exec wineserver -f -p </dev/null >"$dir/wineserver.log" 2>&1
   ) &
   server_pid=$!

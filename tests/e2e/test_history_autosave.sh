@@ -8,6 +8,17 @@ source "$(dirname "$0")/history_file_steps.sh"
 
 NO_TITLE=SystemInfo/HideTitle=dword:1
 
+# Every state of the history file, polled from now until end_watcher, which
+# adds the state at its end.
+start_watcher() {
+  ( while :; do stat -c '%i %z %s' "$HISTORY_FILE" 2>/dev/null; sleep 0.05; done ) >"$WORK/states.txt" &
+  watcher=$!
+}
+end_watcher() {
+  kill "$watcher"; wait "$watcher" 2>/dev/null
+  stat -c '%i %z %s' "$HISTORY_FILE" >>"$WORK/states.txt" 2>/dev/null
+}
+
 # --- a forced end keeps what was copied ------------------------------------
 start_quillorn "$NO_TITLE"
 qd copy 'Editor' 'older copy' >/dev/null
@@ -31,16 +42,14 @@ stop_quillorn
 
 # --- a burst of copies is written once, after it ----------------------------
 start_quillorn "$NO_TITLE"
-# Every state of the history file, polled while the burst runs and after it.
-( while :; do stat -c '%i %z %s' "$HISTORY_FILE" 2>/dev/null; sleep 0.05; done ) >"$WORK/states.txt" &
-watcher=$!
+start_watcher
 qd copy-burst 20 'Editor' 'burst' >/dev/null || fail "the burst was not recorded"
 expect_history_written 20 "the burst reaches the disk after it"
 # A marker after the write: the next write comes only after it, so the states
 # seen so far are every state the burst left.
 qd copy 'Editor' 'after the burst' >/dev/null
 expect_history_written 21 "the change after the burst is written too"
-kill "$watcher"; wait "$watcher" 2>/dev/null
+end_watcher
 expect_eq "$(sort -u "$WORK/states.txt" | wc -l)" 2 "the burst is written once (then the change after it)"
 stop_quillorn
 
@@ -51,8 +60,7 @@ stop_quillorn
 prepare_work
 history_bytes 900461103 'earlier run' 'Editor' >"$HISTORY_FILE"
 start_quillorn --keep-work "$NO_TITLE" 'SystemInfo/ExitToDel=dword:1'
-( while :; do stat -c '%i %z %s' "$HISTORY_FILE" 2>/dev/null; sleep 0.05; done ) >"$WORK/states.txt" &
-watcher=$!
+start_watcher
 qd copy 'Editor' 'not kept' >/dev/null
 qd command 1002
 qd dialog-wait '動作設定' || fail "the behaviour dialog did not open"
@@ -65,7 +73,7 @@ qd dialog-click '動作設定' 2
 qd dialog-gone '動作設定' || fail "the behaviour dialog did not close"
 qd copy 'Editor' 'kept once the switch is off' >/dev/null
 expect_history_written 2 "with ExitToDel off again the next change is written"
-kill "$watcher"; wait "$watcher" 2>/dev/null
+end_watcher
 expect_eq "$(sort -u "$WORK/states.txt" | wc -l)" 2 "while ExitToDel was 1 the earlier file stayed as it was"
 stop_quillorn
 expect_eq "$(history_entry_count)" 2 "the exit keeps the file once ExitToDel is off"
