@@ -146,6 +146,16 @@ start_one() { # dir
     exec wineserver -f -p </dev/null >"$dir/wineserver.log" 2>&1
   ) &
   server_pid=$!
+  # A Wine program started before the server listens would start a server of
+  # its own, and ours would end: its socket is waited for first. It lies in
+  # a folder named after the prefix's device and inode.
+  local socket
+  socket=$(printf 'server-%x-%x/socket' $(stat -c '%d %i' "$dir/prefix"))
+  for _ in $(seq 200); do
+    compgen -G "/tmp/.wine-$(id -u)/$socket" >/dev/null || compgen -G "/tmp/wine-*/$socket" >/dev/null && break
+    alive "$server_pid" || break
+    sleep 0.05
+  done
   echo "export WINESERVER_PID=$server_pid" >>"$dir/env.new"
   mv "$dir/env.new" "$dir/env"
   # The server is up once it answers: a program that runs and ends.
