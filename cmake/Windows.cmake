@@ -55,12 +55,24 @@ add_library(gtest_win STATIC ${gtest_src}/src/gtest-all.cc ${gtest_src}/src/gtes
 target_include_directories(gtest_win SYSTEM PUBLIC ${gtest_src}/include PRIVATE ${gtest_src})
 target_compile_options(gtest_win PRIVATE -w)
 
-# The Wine bed (Xvfb + private prefix) that the Win32 and end-to-end tests share:
-# started before the first of them, stopped after the last.
+# Two Wine beds (each its own Xvfb display and prefix) that the Win32 and
+# end-to-end tests share: started side by side before the first of them,
+# stopped after the last. Each test takes one bed as the resource "winebed",
+# so that with the spec file below ctest -j2 runs two tests at once, never two
+# in one bed:
+#   ctest --test-dir build/win -j2 --resource-spec-file $PWD/build/win/winebeds.json
+# Without the spec file, run them one at a time (no -j): all use the first bed.
 set(QUILLORN_BED ${CMAKE_BINARY_DIR}/winebed)
-add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BED})
-add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BED})
-set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 180)
+set(QUILLORN_BEDS ${QUILLORN_BED} ${CMAKE_BINARY_DIR}/winebed2)
+file(WRITE ${CMAKE_BINARY_DIR}/winebeds.json [=[
+{
+  "version": {"major": 1, "minor": 0},
+  "local": [{"winebed": [{"id": "winebed", "slots": 1}, {"id": "winebed2", "slots": 1}]}]
+}
+]=])
+add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BEDS})
+add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BEDS})
+set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 300)
 set_tests_properties(winebed_stop PROPERTIES FIXTURES_CLEANUP winebed TIMEOUT 60)
 
 add_subdirectory(tests/driver)

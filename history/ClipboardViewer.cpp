@@ -20,6 +20,10 @@ const char kExcludeFormat[] = "ExcludeClipboardContentFromMonitorProcessing";
 const char kViewerIgnoreFormat[] = "Clipboard Viewer Ignore";
 const char kHistoryConsentFormat[] = "CanIncludeInClipboardHistory";
 
+// The clipboard's sequence number when the viewer last read it. The one main
+// window is the program's only viewer.
+DWORD g_dwClipboardRead = 0;
+
 HWND TopLevelOf(HWND hwnd)
 {
     while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
@@ -64,8 +68,10 @@ LRESULT CClipboardViewer::OnDrawClipboard(WPARAM, LPARAM)
     if (!m_bCapturing)
         return 0;
     // Wine announces text from the X clipboard a second time while it is
-    // being read; that inner notice only goes down the chain.
-    if (!m_bReadingClipboard) {
+    // being read, and under load only after the read is over; either notice
+    // is about a clipboard already read and only goes down the chain. Any
+    // new text on the clipboard has a new sequence number.
+    if (!m_bReadingClipboard && ::GetClipboardSequenceNumber() != g_dwClipboardRead) {
         if (!m_bSelfCopy && HasClassName(::GetForegroundWindow(), kDeferredReadClass)) {
             ::SendMessageA(m_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
             ::PostMessageA(m_hWnd, UM_DEFERREDCAPTURE, 0, 0);
@@ -114,6 +120,7 @@ void CClipboardViewer::AddClipboardText()
     }
     m_bReadingClipboard = FALSE;
     ::CloseClipboard();
+    g_dwClipboardRead = ::GetClipboardSequenceNumber();
 }
 
 // Called with the clipboard open.
