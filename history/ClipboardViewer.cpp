@@ -20,10 +20,6 @@ const char kExcludeFormat[] = "ExcludeClipboardContentFromMonitorProcessing";
 const char kViewerIgnoreFormat[] = "Clipboard Viewer Ignore";
 const char kHistoryConsentFormat[] = "CanIncludeInClipboardHistory";
 
-// The clipboard's sequence number when the viewer last read it. The one main
-// window is the program's only viewer.
-DWORD g_dwClipboardRead = 0;
-
 HWND TopLevelOf(HWND hwnd)
 {
     while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
@@ -71,7 +67,7 @@ LRESULT CClipboardViewer::OnDrawClipboard(WPARAM, LPARAM)
     // being read, and under load only after the read is over; either notice
     // is about a clipboard already read and only goes down the chain. Any
     // new text on the clipboard has a new sequence number.
-    if (!m_bReadingClipboard && ::GetClipboardSequenceNumber() != g_dwClipboardRead) {
+    if (!m_bReadingClipboard && ::GetClipboardSequenceNumber() != m_dwClipboardRead) {
         if (!m_bSelfCopy && HasClassName(::GetForegroundWindow(), kDeferredReadClass)) {
             ::SendMessageA(m_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
             ::PostMessageA(m_hWnd, UM_DEFERREDCAPTURE, 0, 0);
@@ -120,7 +116,7 @@ void CClipboardViewer::AddClipboardText()
     }
     m_bReadingClipboard = FALSE;
     ::CloseClipboard();
-    g_dwClipboardRead = ::GetClipboardSequenceNumber();
+    m_dwClipboardRead = ::GetClipboardSequenceNumber();
 }
 
 // Called with the clipboard open.
