@@ -11,6 +11,7 @@
 struct AppSettings;
 class IHistoryEffects;
 class IHistoryList;
+class IHistoryObserver;
 
 class HistoryModel {
 public:
@@ -63,6 +64,10 @@ public:
     // Frees every entry and empties the list.
     void FreeAll();
 
+    // One observer at a time is told of every entry that comes, goes or
+    // moves; null for none.
+    void SetObserver(IHistoryObserver* observer) { m_pObserver = observer; }
+
 private:
     int SelectionAfterInsert() const;
     // Puts an entry's line into the list, which then owns the entry and counts
@@ -74,4 +79,5 @@ private:
     const AppSettings& m_settings;
     IHistoryEffects& m_effects;
     int64_t m_nTotalBytes = 0;
+    IHistoryObserver* m_pObserver = nullptr;
 };
