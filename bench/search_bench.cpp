@@ -27,6 +27,7 @@ public:
     void MatchInserted(int, const HistoryItem&) override {}
     void MatchRemoved(int) override {}
     void MatchesReset() override {}
+    void CountsChanged() override {}
 };
 
 TestHistory& FullHistory()

@@ -8,6 +8,7 @@ void HistorySearch::SetText(const std::string& text)
     m_query = SearchQuery(text);
     m_matches.clear();
     const int count = m_list.GetCount();
+    m_nTotal = count;
     for (int i = 0; i < count; ++i) {
         const HistoryItem* item = m_list.GetItem(i);
         if (item && m_query.Matches(*item))
@@ -46,8 +47,14 @@ int HistorySearch::PositionOf(const HistoryItem& item) const
 
 void HistorySearch::EntryInserted(int index, const HistoryItem& item)
 {
-    if (!m_query.Matches(item))
-        return;
+    m_nTotal = m_list.GetCount();
+    if (m_query.Matches(item))
+        InsertMatch(index, item);
+    m_view.CountsChanged();
+}
+
+void HistorySearch::InsertMatch(int index, const HistoryItem& item)
+{
     // The matches above it are those of the lines above it.
     int position = 0;
     for (int i = 0; i < index && position < Count(); ++i) {
@@ -60,20 +67,25 @@ void HistorySearch::EntryInserted(int index, const HistoryItem& item)
 
 void HistorySearch::EntryRemoving(const HistoryItem& item)
 {
+    // Told before the line leaves the list (at exit, before all lines go).
+    if (m_nTotal > 0)
+        --m_nTotal;
     int position = PositionOf(item);
-    if (position < 0)
-        return;
-    m_matches.erase(m_matches.begin() + position);
-    m_view.MatchRemoved(position);
+    if (position >= 0) {
+        m_matches.erase(m_matches.begin() + position);
+        m_view.MatchRemoved(position);
+    }
+    m_view.CountsChanged();
 }
 
 void HistorySearch::EntryMovedToTop(const HistoryItem& item)
 {
     int position = PositionOf(item);
-    if (position <= 0)
-        return;
-    m_matches.erase(m_matches.begin() + position);
-    m_view.MatchRemoved(position);
-    m_matches.insert(m_matches.begin(), &item);
-    m_view.MatchInserted(0, item);
+    if (position > 0) {
+        m_matches.erase(m_matches.begin() + position);
+        m_view.MatchRemoved(position);
+        m_matches.insert(m_matches.begin(), &item);
+        m_view.MatchInserted(0, item);
+    }
+    m_view.CountsChanged();
 }

@@ -18,6 +18,9 @@ public:
     virtual void MatchRemoved(int position) = 0;
     // Every match changed (a new search text): show Count() and At() afresh.
     virtual void MatchesReset() = 0;
+    // After every change of the history, matching or not: the counts may
+    // have changed.
+    virtual void CountsChanged() = 0;
 };
 
 class HistorySearch : public IHistoryObserver {
@@ -30,6 +33,8 @@ public:
     void SetText(const std::string& text);
 
     int Count() const { return static_cast<int>(m_matches.size()); }
+    // The entries in the history, the one being removed no longer counted.
+    int TotalCount() const { return m_nTotal; }
     // The entry of a match; null out of range.
     const HistoryItem* At(int position) const;
     // Where a match's entry stands in the history now; -1 out of range.
@@ -40,6 +45,7 @@ public:
     void EntryMovedToTop(const HistoryItem& item) override;
 
 private:
+    void InsertMatch(int index, const HistoryItem& item);
     // Position of a match's entry, -1 when it is not among the matches.
     int PositionOf(const HistoryItem& item) const;
 
@@ -47,4 +53,5 @@ private:
     IMatchListView& m_view;
     SearchQuery m_query;
     std::vector<const HistoryItem*> m_matches;   // in the history's order
+    int m_nTotal = 0;
 };

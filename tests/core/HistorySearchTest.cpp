@@ -1,6 +1,7 @@
 #include "core/DisplayText.h"
 #include "core/HistoryMatch.h"
 #include "core/HistorySearch.h"
+#include "core/TypedCharacter.h"
 #include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
@@ -104,9 +105,11 @@ public:
     }
     void MatchRemoved(int position) override { lines.erase(lines.begin() + position); }
     void MatchesReset() override { ++resets; }
+    void CountsChanged() override { ++counts; }
 
     Texts lines;
     int resets = 0;
+    int counts = 0;
 };
 
 class HistorySearchTest : public ::testing::Test, protected TestHistory {
@@ -179,9 +182,13 @@ TEST_F(HistorySearchTest, FollowsCapturesMovesTrimsAndDeletes)
     // A matching capture comes in on top; the oldest entry is trimmed away.
     Capture("red four");
     EXPECT_EQ(Matches(), (Texts{"red four", "red one", "red two"}));
-    // One that does not match changes nothing but the trim.
+    EXPECT_EQ(search.TotalCount(), 4);
+    // One that does not match changes nothing but the trim, and the count.
+    int counts = view.counts;
     Capture("green");
     EXPECT_EQ(Matches(), (Texts{"red four", "red one"}));
+    EXPECT_EQ(search.TotalCount(), 4);
+    EXPECT_EQ(view.counts, counts + 2);
 
     // A copy moves its entry to the top.
     int index = search.HistoryIndexOf(1);
@@ -194,8 +201,10 @@ TEST_F(HistorySearchTest, FollowsCapturesMovesTrimsAndDeletes)
     Select(search.HistoryIndexOf(1));
     model.DeleteSelected();
     EXPECT_EQ(Matches(), Texts{"red one"});
+    EXPECT_EQ(search.TotalCount(), 3);
     model.FreeAll();
     EXPECT_EQ(Matches(), Texts{});
+    EXPECT_EQ(search.TotalCount(), 0);
 }
 
 TEST_F(HistorySearchTest, SizeLimitTrimsManyAtOnceAndALoadAppendsBelow)
@@ -224,6 +233,31 @@ TEST_F(HistorySearchTest, AnEntryInsertedBetweenOthersLandsInHistoryOrder)
     list.InsertLine(2, item->text, item);
     search.EntryInserted(2, *item);
     EXPECT_EQ(Matches(), (Texts{"m1", "m-mid", "m2"}));
+}
+
+}  // namespace
+
+namespace {
+
+std::string FeedAll(TypedCharacter& typed, const std::string& bytes)
+{
+    std::string out;
+    for (char c : bytes)
+        out += typed.Feed(static_cast<unsigned char>(c)) + "|";
+    return out;
+}
+
+TEST(TypedCharacters, PrintableOnesComeWholeKeysOpenNothing)
+{
+    TypedCharacter typed;
+    EXPECT_EQ(FeedAll(typed, "a Z~"), "a| |Z|~|");
+    // Enter, Tab, Esc, Backspace, Ctrl+C, Delete as a character.
+    EXPECT_EQ(FeedAll(typed, "\r\t\x1b\b\x03\x7f"), "||||||");
+    // A double-byte character comes once its trail byte is there; half-width
+    // katakana are single bytes.
+    EXPECT_EQ(FeedAll(typed, "検ｱソ"), "|検|ｱ||ソ|");
+    // A lead byte followed by a control code is dropped with it.
+    EXPECT_EQ(FeedAll(typed, std::string("検").substr(0, 1) + "\rb"), "||b|");
 }
 
 }  // namespace

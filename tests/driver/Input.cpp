@@ -78,7 +78,8 @@ WORD KeyCode(const std::string& name)
         {"enter", VK_RETURN}, {"esc", VK_ESCAPE}, {"delete", VK_DELETE}, {"space", VK_SPACE},
         {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT},
         {"home", VK_HOME}, {"end", VK_END}, {"tab", VK_TAB}, {"apps", VK_APPS},
-        {"f1", VK_F1}, {"f2", VK_F2}, {"f10", VK_F10}, {"f12", VK_F12},
+        {"f1", VK_F1}, {"f2", VK_F2}, {"f3", VK_F3}, {"f10", VK_F10}, {"f12", VK_F12},
+        {"pgup", VK_PRIOR}, {"pgdn", VK_NEXT},
     };
     for (auto& k : named)
         if (name == k.name)
