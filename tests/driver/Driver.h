@@ -113,6 +113,7 @@ int CmdHotkeyTaken(const std::string& combo);
 int CmdHoldHotkey(const std::string& combo, DWORD ms);
 int CmdClickLine(const std::string& how, int line);
 int CmdKeyPressed(const std::string& key);
+int CmdImeChars(int id, const std::string& text);
 
 // --- popup menus (Menus.cpp) ------------------------------------------------
 

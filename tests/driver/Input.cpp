@@ -159,3 +159,20 @@ int CmdKeyPressed(const std::string& key)
     printf("%d\n", (GetAsyncKeyState(KeyCode(key)) & 1) ? 1 : 0);
     return 0;
 }
+
+// Characters arriving at a control of the main window as an input method
+// delivers them to an ANSI window: one WM_IME_CHAR per character, a
+// double-byte one with its lead byte in the high byte.
+int CmdImeChars(int id, const std::string& text)
+{
+    HWND control = Control(id);
+    std::string ansi = AnsiArg(text);
+    for (size_t i = 0; i < ansi.size(); ++i) {
+        WPARAM c = (BYTE)ansi[i];
+        if (IsDBCSLeadByte((BYTE)c) && i + 1 < ansi.size())
+            c = c << 8 | (BYTE)ansi[++i];
+        PostMessageA(control, WM_IME_CHAR, c, 1);
+    }
+    Pump(200);
+    return 0;
+}

@@ -53,6 +53,8 @@
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
+//   qdriver ime-chars ID TEXT            TEXT arrives at a control of the main window from an
+//                                        input method (WM_IME_CHAR per character)
 //   qdriver front-class                  the class name of the foreground window
 //   qdriver focus-class CLASS            bring the first window of that class to the front
 //   qdriver notepad-text                 the text in the system's editor (Wine's notepad)
@@ -137,6 +139,7 @@ int Run(const Args& a)
     if (cmd == "close-window-like") return CmdCloseWindowLike(arg(2), WaitArg(a, 3));
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
+    if (cmd == "ime-chars") return CmdImeChars((int)Number(arg(2)), arg(3));
     if (cmd == "front-class") return CmdFrontClass();
     if (cmd == "focus-class") return CmdFocusClass(arg(2));
     if (cmd == "notepad-text") return CmdNotepadText();

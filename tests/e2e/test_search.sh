@@ -121,6 +121,32 @@ expect_eq "$(qd list | grep -c 'Apple cider')" "0" "Delete removes the entry fro
 expect_eq "$(qd list | wc -l)" "7" "only that entry is gone"
 close_box
 
+# --- in the text preview, typing and F3 open the box as well
+main_in_front
+qd key enter
+expect_eventually "1" "Enter shows the text preview" qd visible 1019
+qd key k
+qd dialog-wait "$BOX" || fail "typing in the text preview did not open the search box"
+expect_eq "$(box_text)" "k" "the letter typed in the preview is in the search field"
+expect_eq "$(box_lines)" "kiwi" "k finds the kiwi"
+close_box
+qd focus-main || fail "the main window did not come to the front"
+qd key f3
+qd dialog-wait "$BOX" || fail "F3 in the text preview did not open the search box"
+expect_eq "$(box_text)" "" "F3 opens the box empty in the preview too"
+close_box
+qd focus-main || fail "the main window did not come to the front"
+qd key enter
+expect_eventually "1" "Enter goes back to the list" qd visible 1000
+
+# --- Japanese typed in the list through an input method
+main_in_front
+qd ime-chars 1000 '会議'
+qd dialog-wait "$BOX" || fail "a character from the input method did not open the search box"
+expect_eventually "会議" "the typed characters are in the search field" box_text
+expect_eq "$(box_lines)" "会議の議事録です" "the Japanese word finds its entry"
+close_box
+
 # --- Shift+Enter pastes into the editor that was in front and hides the window
 wine notepad </dev/null >/dev/null 2>&1 &
 NOTEPAD_PID=$!
