@@ -9,7 +9,8 @@
 //   qdriver dialog-controls TITLE        every control, pages included, one line each:
 //                                        id class visible|hidden enabled|disabled text
 //   qdriver dialog-text TITLE ID         a control's text
-//   qdriver dialog-type TITLE ID TEXT    set a control's text, as if typed
+//   qdriver dialog-type TITLE ID TEXT [--time]  set a control's text, as if typed; with
+//                                        --time print the milliseconds the dialog took
 //   qdriver dialog-click TITLE ID        click a button (check boxes and radios change)
 //   qdriver dialog-choose TITLE ID N     choose entry N of a combo box, as with the mouse
 //   qdriver dialog-check TITLE ID        a button's check state (0, 1)
@@ -206,7 +207,14 @@ bool RunDialogCommand(const Args& a, int& exitCode)
     } else if (cmd == "dialog-text") {
         PrintAnsi(WindowText(DialogControl(a)));
     } else if (cmd == "dialog-type") {
-        SendMessageA(DialogControl(a), WM_SETTEXT, 0, (LPARAM)AnsiArg(Arg(a, 4)).c_str());
+        HWND control = DialogControl(a);
+        std::string text = AnsiArg(Arg(a, 4));
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        // Sent: the dialog has handled the change (EN_CHANGE) when it returns.
+        SendMessageA(control, WM_SETTEXT, 0, (LPARAM)text.c_str());
+        if (a.size() > 5 && a[5] == "--time")
+            printf("%.1f\n", MillisecondsSince(start));
     } else if (cmd == "dialog-click") {
         // Posted: a click that opens a box must not hold the driver.
         PostMessageA(DialogControl(a), BM_CLICK, 0, 0);
