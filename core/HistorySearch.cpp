@@ -17,6 +17,13 @@ void HistorySearch::SetText(const std::string& text)
     m_view.MatchesReset();
 }
 
+void HistorySearch::Clear()
+{
+    m_query = SearchQuery();
+    m_matches.clear();
+    m_nTotal = 0;
+}
+
 const HistoryItem* HistorySearch::At(int position) const
 {
     return position >= 0 && position < Count() ? m_matches[position] : nullptr;

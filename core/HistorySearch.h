@@ -31,6 +31,8 @@ public:
 
     // A new search text: the whole history is filtered again.
     void SetText(const std::string& text);
+    // No text and no matches, for a search that stops following the history.
+    void Clear();
 
     int Count() const { return static_cast<int>(m_matches.size()); }
     // The entries in the history, the one being removed no longer counted.

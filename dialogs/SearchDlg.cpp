@@ -54,6 +54,10 @@ void CSearchDlg::Open(CWnd* owner, const std::string& text)
             return;
         PlaceOverOwner(owner);
         ShowWindow(SW_SHOW);
+        // The first search fills the list once: with every entry, or with
+        // what the typed text finds.
+        if (text.empty())
+            m_search.SetText("");
     }
     ::SetForegroundWindow(m_hWnd);
     m_editText.SetFocus();
@@ -67,7 +71,6 @@ BOOL CSearchDlg::OnInitDialog()
     m_editInfo.SetTabStops(1, &kInfoTabStop);
     // From here on no entry can leave the history unseen by the matches.
     m_host.WatchHistory(&m_search);
-    m_search.SetText("");
     return TRUE;
 }
 
@@ -102,9 +105,11 @@ void CSearchDlg::Close()
     DestroyWindow();
 }
 
+// A closed box no longer hears of the history, so it lets go of its matches.
 LRESULT CSearchDlg::OnDestroy(WPARAM, LPARAM)
 {
     m_host.WatchHistory(nullptr);
+    m_search.Clear();
     return Default();
 }
 

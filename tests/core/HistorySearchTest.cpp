@@ -166,6 +166,12 @@ TEST_F(HistorySearchTest, MatchesAreTheEntriesWithEveryWordNewestFirst)
     EXPECT_EQ(search.Count(), 0);
     EXPECT_EQ(search.At(0), nullptr);
     EXPECT_EQ(search.HistoryIndexOf(0), -1);
+
+    // A search that stops following the history holds no entry any more.
+    Search("apple");
+    search.Clear();
+    EXPECT_EQ(search.Count(), 0);
+    EXPECT_EQ(search.At(0), nullptr);
 }
 
 TEST_F(HistorySearchTest, FollowsCapturesMovesTrimsAndDeletes)
