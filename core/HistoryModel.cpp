@@ -4,6 +4,7 @@
 #include "core/DisplayText.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryList.h"
+#include "core/HistoryObserver.h"
 
 namespace {
 const int32_t kRuleOn = 1;          // "LeavOut" and "NoAdjustCur" act only on exactly 1
@@ -54,7 +55,10 @@ bool HistoryModel::InsertEntry(int index, std::unique_ptr<HistoryItem> item)
     std::string display = MakeDisplayText(item->text);
     if (!m_list.InsertLine(index, display, item.get()))
         return false;
-    m_nTotalBytes += static_cast<int64_t>(item.release()->text.size());
+    const HistoryItem* inserted = item.release();
+    m_nTotalBytes += static_cast<int64_t>(inserted->text.size());
+    if (m_pObserver)
+        m_pObserver->EntryInserted(index, *inserted);
     return true;
 }
 
@@ -66,8 +70,11 @@ bool HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
 void HistoryModel::RemoveLine(int index)
 {
     HistoryItem* item = m_list.GetItem(index);
-    if (item)
+    if (item) {
         m_nTotalBytes -= static_cast<int64_t>(item->text.size());
+        if (m_pObserver)
+            m_pObserver->EntryRemoving(*item);
+    }
     m_list.DeleteLine(index);
     delete item;
     m_effects.HistoryChanged();
@@ -133,6 +140,8 @@ void HistoryModel::MoveToTop(int index)
         return;
     m_list.DeleteLine(index + 1);
     m_list.SetCurSel(selection);
+    if (m_pObserver)
+        m_pObserver->EntryMovedToTop(*item);
     // The newest entry moved onto itself: the file still holds the same order.
     if (index != 0)
         m_effects.HistoryChanged();
@@ -149,8 +158,12 @@ bool HistoryModel::WriteBackToClipboard(const std::string& text)
 
 void HistoryModel::FreeAll()
 {
-    for (int i = m_list.GetCount(); i-- > 0;)
-        delete m_list.GetItem(i);
+    for (int i = m_list.GetCount(); i-- > 0;) {
+        HistoryItem* item = m_list.GetItem(i);
+        if (item && m_pObserver)
+            m_pObserver->EntryRemoving(*item);
+        delete item;
+    }
     m_list.DeleteAllLines();
     m_nTotalBytes = 0;
 }

@@ -11,6 +11,7 @@
 struct AppSettings;
 class IHistoryEffects;
 class IHistoryList;
+class IHistoryObserver;
 
 class HistoryModel {
 public:
@@ -60,6 +61,10 @@ public:
     // Frees every entry and empties the list.
     void FreeAll();
 
+    // One observer at a time is told of every entry that comes, goes or
+    // moves; null for none.
+    void SetObserver(IHistoryObserver* observer) { m_pObserver = observer; }
+
 private:
     // With "LeavOut" 1, a text equal to the newest entry's is not recorded.
     bool IsRepeatOfNewest(const std::string& text) const;
@@ -73,4 +78,5 @@ private:
     const AppSettings& m_settings;
     IHistoryEffects& m_effects;
     int64_t m_nTotalBytes = 0;
+    IHistoryObserver* m_pObserver = nullptr;
 };

@@ -14,6 +14,9 @@ inline const char kLineBreakMarker[] = "(改)";
 inline const char kItemInfoFormat[] =
     "サイズ\t： %d Bytes\r\n日付\t： %d/%d/%d %s （%d:%d:%d）\r\nアプリ\t： %s";
 
+// The search box's count of matches: "12 件 / 3,481 件".
+inline const char kCountUnit[] = " 件";
+
 // Title of the program's error boxes.
 inline const char kErrorBoxTitle[] = "Quillorn - エラー";
 

@@ -16,7 +16,7 @@ bool KeyDown(int vk)
 }
 
 // Keys that keep their usual meaning in the history list: focus movement,
-// Esc (hide) and list navigation. Every other key is swallowed.
+// Esc (hide) and list navigation. Every other key only types.
 bool IsNavigationKey(WPARAM vk)
 {
     switch (vk) {
@@ -112,6 +112,10 @@ BOOL CMainDialog::PreTranslateMessage(MSG* msg)
     if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd)
         OnHotKey(msg->wParam);   // and on to the normal processing
     if (msg->message == WM_KEYDOWN) {
+        if (msg->wParam == VK_F3 && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {
+            m_searchHost.OpenSearch("");
+            return TRUE;
+        }
         if (msg->hwnd == m_listHistory.m_hWnd)
             return OnHistoryListKey(msg) || CDialog::PreTranslateMessage(msg);
         if (msg->wParam == VK_RETURN && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd)))
@@ -141,7 +145,12 @@ BOOL CMainDialog::OnHistoryListKey(MSG* msg)
         case VK_DELETE: m_history.DeleteSelected(); return TRUE;
         }
     }
-    return !IsNavigationKey(key);
+    if (IsNavigationKey(key))
+        return FALSE;
+    // The key is used up, but a character it types still comes: that opens
+    // the search box (the list's own type-ahead never sees it).
+    ::TranslateMessage(msg);
+    return TRUE;
 }
 
 // --- Context menus --------------------------------------------------------

@@ -50,6 +50,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
         OnMessage(WM_CONTEXTMENU, &CMainDialog::OnContextMenu),
         OnMessage(WM_ENDSESSION, &CMainDialog::OnEndSession),
+        OnMessage(WM_SHOWWINDOW, &CMainDialog::OnShowWindow),
     });
     return &map;
 }
@@ -109,6 +110,7 @@ BOOL CMainDialog::OnInitDialog()
     ApplyVisibility();
     ApplyListFont();
     EditSystemMenu();
+    m_searchHost.AttachViews();
     ScrollListToTop();
     if (m_settings.HideTitle == 0)
         m_wndTitle.WaitTitleClosed();
@@ -236,6 +238,14 @@ void CMainDialog::ShowMainWindow()
     FocusCurrentView();
 }
 
+// The search box belongs over the main window: it goes when the window hides.
+LRESULT CMainDialog::OnShowWindow(WPARAM wParam, LPARAM)
+{
+    if (!wParam)
+        m_searchHost.CloseSearch();
+    return Default();
+}
+
 // Enter reaches IDOK; the program has nothing to confirm.
 void CMainDialog::OnOK()
 {
@@ -259,6 +269,8 @@ void CMainDialog::OnToolVersion()
 
 void CMainDialog::ExitProgram()
 {
+    // The box follows the history, which the exit frees.
+    m_searchHost.CloseSearch();
     m_clipboardViewer.Leave();
     ::UnregisterHotKey(m_hWnd, m_nMainHotKeyId);
     ::UnregisterHotKey(m_hWnd, m_nQuickHotKeyId);

@@ -31,6 +31,7 @@
 #include "framework/GdiObjects.h"
 #include "history/ClipboardViewer.h"
 #include "mainwnd/ListBoxHistory.h"
+#include "mainwnd/MainSearchHost.h"
 #include "mainwnd/MainSettingsHost.h"
 #include "mainwnd/TrayIcon.h"
 #include "quickselect/QuickSelectPopup.h"
@@ -63,6 +64,7 @@ protected:
 
 private:
     friend class CMainSettingsHost;
+    friend class CMainSearchHost;
 
     // Start-up steps
     void PutNewestOnClipboard();
@@ -109,6 +111,7 @@ private:
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnShowWindow(WPARAM wParam, LPARAM lParam);
     void OnSelChangeHistory();
     void OnDblClkHistory();
     void OnToolView();
@@ -180,6 +183,7 @@ private:
     HistoryModel m_history{m_historyLines, m_settings, *this};
     CHistoryAutoSave m_historyFile{*this, TIMER_HISTORY_SAVE, m_historyLines, m_settings};
     CMainSettingsHost m_settingsHost{*this};
+    CMainSearchHost m_searchHost{*this};   // the search box and what opens it
 
     CClipboardViewer m_clipboardViewer{*this};
     CQuickSelectPopup m_quickSelect{*this, m_historyLines, m_settings};

@@ -179,3 +179,10 @@
 #define IDC_FONT_FACE           1136
 #define IDC_FONT_STYLE          1137
 #define IDC_FONT_SIZE           1138
+
+// --- Search box ------------------------------------------------------------
+#define IDD_SEARCH              170
+#define IDC_SEARCH_TEXT         1100
+#define IDC_SEARCH_MATCHES      1101
+#define IDC_SEARCH_INFO         1102
+#define IDC_SEARCH_COUNT        1103

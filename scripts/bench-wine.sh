@@ -8,7 +8,8 @@
 #     with a 10 MB history, and for copies that land on the history file's
 #     deferred write (each two seconds after the one before);
 #   - the longest pause of the program's window thread in the seconds after a
-#     copy, which holds the deferred write of the history file.
+#     copy, which holds the deferred write of the history file;
+#   - one keystroke in the search box over 9,999 entries holding 10 MB.
 # Run scripts/bench.sh first or let this script build what it needs.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -93,3 +94,17 @@ stall() { # history
 echo "==== longest pause of the window thread in 4 s (ms, median of 3)"
 echo "empty history: $(stall "")"
 echo "10 MB history: $(stall "$build/bench-10mb.his")"
+
+# The search text set at once, as a keystroke changes it: the dialog filters
+# the whole history and fills its list before the driver's message returns.
+echo "==== one keystroke in the search box, 9,999 entries / 10 MB (ms, median of 5)"
+"$build/bench/make_history" 9999 1000 "$build/bench-search.his"
+timed_start "$build/bench-search.his" >/dev/null
+qd focus-main >/dev/null && qd key f3 && qd dialog-wait '履歴の検索' || echo "the search box did not open"
+for text in x zq 9998; do
+  for i in $(seq 5); do
+    qd dialog-type '履歴の検索' 1100 '' >/dev/null
+    qd dialog-type '履歴の検索' 1100 "$text" --time
+  done | median | sed "s/^/'$text': /"
+done
+qd exit-timed >/dev/null

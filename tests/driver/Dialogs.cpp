@@ -9,12 +9,15 @@
 //   qdriver dialog-controls TITLE        every control, pages included, one line each:
 //                                        id class visible|hidden enabled|disabled text
 //   qdriver dialog-text TITLE ID         a control's text
-//   qdriver dialog-type TITLE ID TEXT    set a control's text, as if typed
+//   qdriver dialog-type TITLE ID TEXT [--time]  set a control's text, as if typed; with
+//                                        --time print the milliseconds the dialog took
 //   qdriver dialog-click TITLE ID        click a button (check boxes and radios change)
 //   qdriver dialog-choose TITLE ID N     choose entry N of a combo box, as with the mouse
 //   qdriver dialog-check TITLE ID        a button's check state (0, 1)
 //   qdriver dialog-selected TITLE ID     a combo box's chosen entry (-1 for none)
 //   qdriver dialog-items TITLE ID        a combo box's entries, one a line
+//   qdriver dialog-lines TITLE ID        a list box's lines, one a line
+//   qdriver dialog-list-sel TITLE ID     a list box's chosen line (-1 for none)
 //   qdriver dialog-enabled TITLE [ID]    1 when the control (or the dialog itself) takes input
 //   qdriver dialog-focus TITLE           the id of the control with the focus (for the edit
 //                                        of a combo box, the combo box's)
@@ -102,15 +105,9 @@ HWND DialogControl(const Args& a)
     return visible ? visible : hidden;
 }
 
-// Combo box entries across processes are only converted for the wide message.
 std::string ComboItemUtf8(HWND combo, int index)
 {
-    LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
-    std::wstring text(length + 1, L'\0');
-    length = SendMessageW(combo, CB_GETLBTEXT, index, (LPARAM)&text[0]);
-    return Narrow(text.data(), (int)length, CP_UTF8);
+    return ItemTextUtf8(combo, CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }
 
 // The id a user would name: a combo box's, for the edit inside it.
@@ -210,7 +207,14 @@ bool RunDialogCommand(const Args& a, int& exitCode)
     } else if (cmd == "dialog-text") {
         PrintAnsi(WindowText(DialogControl(a)));
     } else if (cmd == "dialog-type") {
-        SendMessageA(DialogControl(a), WM_SETTEXT, 0, (LPARAM)AnsiArg(Arg(a, 4)).c_str());
+        HWND control = DialogControl(a);
+        std::string text = AnsiArg(Arg(a, 4));
+        LARGE_INTEGER start;
+        QueryPerformanceCounter(&start);
+        // Sent: the dialog has handled the change (EN_CHANGE) when it returns.
+        SendMessageA(control, WM_SETTEXT, 0, (LPARAM)text.c_str());
+        if (a.size() > 5 && a[5] == "--time")
+            printf("%.1f\n", MillisecondsSince(start));
     } else if (cmd == "dialog-click") {
         // Posted: a click that opens a box must not hold the driver.
         PostMessageA(DialogControl(a), BM_CLICK, 0, 0);
@@ -229,6 +233,13 @@ bool RunDialogCommand(const Args& a, int& exitCode)
         LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
         for (int i = 0; i < count; ++i)
             PrintUtf8(ComboItemUtf8(combo, i));
+    } else if (cmd == "dialog-lines") {
+        HWND list = DialogControl(a);
+        LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i)
+            PrintUtf8(ListLineUtf8(list, i));
+    } else if (cmd == "dialog-list-sel") {
+        printf("%ld\n", (long)SendMessageA(DialogControl(a), LB_GETCURSEL, 0, 0));
     } else if (cmd == "dialog-enabled") {
         HWND window = a.size() > 3 ? DialogControl(a) : RequireDialog(Arg(a, 2));
         printf("%d\n", IsWindowEnabled(window) ? 1 : 0);

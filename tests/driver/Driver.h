@@ -21,6 +21,10 @@ HWND Control(int id);
 // The control whose id is argument I, else the main window itself.
 HWND ControlOrMain(const Args& a, size_t i);
 std::string WindowText(HWND hwnd);
+// Item INDEX of a list or combo box of any process, in UTF-8, read with the
+// two messages that give its length and its text.
+std::string ItemTextUtf8(HWND control, UINT lengthMessage, UINT textMessage, int index);
+std::string ListLineUtf8(HWND list, int index);
 bool BringMainToFront();
 // Every top-level window on the desktop, in z-order.
 std::vector<HWND> TopLevelWindows();
@@ -110,6 +114,7 @@ int CmdHotkeyTaken(const std::string& combo);
 int CmdHoldHotkey(const std::string& combo, DWORD ms);
 int CmdClickLine(const std::string& how, int line);
 int CmdKeyPressed(const std::string& key);
+int CmdImeChars(int id, const std::string& text);
 
 // --- popup menus (Menus.cpp) ------------------------------------------------
 
@@ -124,6 +129,9 @@ int CmdDismissBox(const std::string& title, DWORD ms);
 int CmdCloseWindowLike(const std::string& text, DWORD ms);
 int CmdRecordArgs(const std::string& file);
 int CmdProcessObject(DWORD pid);
+int CmdFrontClass();
+int CmdFocusClass(const std::string& className);
+int CmdNotepadText();
 
 // --- the screen (Screen.cpp) ------------------------------------------------
 

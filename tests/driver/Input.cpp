@@ -78,7 +78,8 @@ WORD KeyCode(const std::string& name)
         {"enter", VK_RETURN}, {"esc", VK_ESCAPE}, {"delete", VK_DELETE}, {"space", VK_SPACE},
         {"up", VK_UP}, {"down", VK_DOWN}, {"left", VK_LEFT}, {"right", VK_RIGHT},
         {"home", VK_HOME}, {"end", VK_END}, {"tab", VK_TAB}, {"apps", VK_APPS},
-        {"f1", VK_F1}, {"f2", VK_F2}, {"f10", VK_F10}, {"f12", VK_F12},
+        {"f1", VK_F1}, {"f2", VK_F2}, {"f3", VK_F3}, {"f10", VK_F10}, {"f12", VK_F12},
+        {"pgup", VK_PRIOR}, {"pgdn", VK_NEXT},
     };
     for (auto& k : named)
         if (name == k.name)
@@ -156,5 +157,22 @@ int CmdClickLine(const std::string& how, int line)
 int CmdKeyPressed(const std::string& key)
 {
     printf("%d\n", (GetAsyncKeyState(KeyCode(key)) & 1) ? 1 : 0);
+    return 0;
+}
+
+// Characters arriving at a control of the main window as an input method
+// delivers them to an ANSI window: one WM_IME_CHAR per character, a
+// double-byte one with its lead byte in the high byte.
+int CmdImeChars(int id, const std::string& text)
+{
+    HWND control = Control(id);
+    std::string ansi = AnsiArg(text);
+    for (size_t i = 0; i < ansi.size(); ++i) {
+        WPARAM c = (BYTE)ansi[i];
+        if (IsDBCSLeadByte((BYTE)c) && i + 1 < ansi.size())
+            c = c << 8 | (BYTE)ansi[++i];
+        PostMessageA(control, WM_IME_CHAR, c, 1);
+    }
+    Pump(200);
     return 0;
 }

@@ -17,18 +17,6 @@ const char kSettingsKey[] = "Software\\Hembrooke\\Quillorn\\SystemInfo";
 // The title screen comes up this soon after the main window, if at all.
 const DWORD kTitleComesUpMs = 3000;
 
-// List box text across processes is only converted for the wide message, so
-// the line is read as UTF-16 and turned into UTF-8 here.
-std::string ListLineUtf8(HWND list, int index)
-{
-    LRESULT len = SendMessageW(list, LB_GETTEXTLEN, index, 0);
-    if (len == LB_ERR)
-        return {};
-    std::wstring text(len + 1, L'\0');
-    len = SendMessageW(list, LB_GETTEXT, index, (LPARAM)&text[0]);
-    return Narrow(text.data(), (int)len, CP_UTF8);
-}
-
 // A visible top-level window of the program other than its main window (the
 // title screen, a dialog, a popup menu).
 bool OtherWindowOfMainShown()
@@ -55,6 +43,23 @@ bool TitleExpected()
 }
 
 }  // namespace
+
+// List and combo box items across processes are only converted for the wide
+// messages, so an item is read as UTF-16 and turned into UTF-8 here.
+std::string ItemTextUtf8(HWND control, UINT lengthMessage, UINT textMessage, int index)
+{
+    LRESULT len = SendMessageW(control, lengthMessage, index, 0);
+    if (len == LB_ERR)   // CB_ERR alike
+        return {};
+    std::wstring text(len + 1, L'\0');
+    len = SendMessageW(control, textMessage, index, (LPARAM)&text[0]);
+    return Narrow(text.data(), (int)len, CP_UTF8);
+}
+
+std::string ListLineUtf8(HWND list, int index)
+{
+    return ItemTextUtf8(list, LB_GETTEXTLEN, LB_GETTEXT, index);
+}
 
 HWND FindMain() { return FindWindowA(kDialogClass, kMainTitle); }
 

@@ -130,3 +130,38 @@ int CmdProcessObject(DWORD pid)
     printf("%s\n", code == STILL_ACTIVE ? "running" : "held");
     return 0;
 }
+
+// The class of the foreground window: "Notepad" once the system's editor is in front.
+int CmdFrontClass()
+{
+    char name[64] = "";
+    HWND front = GetForegroundWindow();
+    if (front)
+        GetClassNameA(front, name, sizeof name);
+    printf("%s\n", name);
+    return 0;
+}
+
+// What the system's editor holds, read through its edit control.
+int CmdNotepadText()
+{
+    HWND notepad = FindWindowA("Notepad", nullptr);
+    HWND edit = notepad ? FindWindowExA(notepad, nullptr, "Edit", nullptr) : nullptr;
+    if (!edit)
+        Fail("no editor window is open");
+    int length = (int)SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(length + 1, L'\0');
+    length = (int)SendMessageW(edit, WM_GETTEXT, length + 1, (LPARAM)&text[0]);
+    PrintUtf8(Narrow(text.data(), length, CP_UTF8));
+    return 0;
+}
+
+// Brings the first window of the class to the front; fails when it does not come.
+int CmdFocusClass(const std::string& className)
+{
+    HWND window = FindWindowA(className.c_str(), nullptr);
+    if (!window)
+        Fail("no window of this class");
+    SetForegroundWindow(window);
+    return WaitFor(kDefaultWaitMs, [&] { return GetForegroundWindow() == window; }) ? 0 : 1;
+}

@@ -28,8 +28,8 @@
 //   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
 //   qdriver key [ctrl+][shift+][alt+][win+]KEY  keystroke to the foreground window; KEY is
 //                                        a letter or digit, enter, esc, delete, space, up,
-//                                        down, left, right, home, end, tab, apps, f1, f2,
-//                                        f10, f12 or a virtual-key number
+//                                        down, left, right, home, end, pgup, pgdn, tab, apps,
+//                                        f1, f2, f3, f10, f12 or a virtual-key number
 //   qdriver hotkey-taken COMBO           "taken" when another program holds the hotkey, else "free"
 //   qdriver hold-hotkey COMBO MS         hold the hotkey for MS milliseconds ("held" or "taken")
 //   qdriver click N | rclick N | dblclick N   click line N of the history list with the mouse
@@ -55,6 +55,11 @@
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
+//   qdriver ime-chars ID TEXT            TEXT arrives at a control of the main window from an
+//                                        input method (WM_IME_CHAR per character)
+//   qdriver front-class                  the class name of the foreground window
+//   qdriver focus-class CLASS            bring the first window of that class to the front
+//   qdriver notepad-text                 the text in the system's editor (Wine's notepad)
 //   (the pointer over the controls, the title tip, pixels, focus: see ControlCommands.cpp)
 //   qdriver pixel X Y                    the screen's colour there, RRGGBB
 //   qdriver span L T R B RRGGBB          first and last x in the screen rectangle where that
@@ -138,6 +143,10 @@ int Run(const Args& a)
     if (cmd == "close-window-like") return CmdCloseWindowLike(arg(2), WaitArg(a, 3));
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));
+    if (cmd == "ime-chars") return CmdImeChars((int)Number(arg(2)), arg(3));
+    if (cmd == "front-class") return CmdFrontClass();
+    if (cmd == "focus-class") return CmdFocusClass(arg(2));
+    if (cmd == "notepad-text") return CmdNotepadText();
     if (cmd == "key-pressed") return CmdKeyPressed(arg(2));
     if (int code; ControlCommand(a, code)) return code;
     if (cmd == "pixel") return CmdPixel((int)Number(arg(2)), (int)Number(arg(3)));

@@ -40,7 +40,10 @@ expect_eq "$(qd sel)" "1" "deleting the bottom entry highlights the new bottom o
 qd click 0   # the list gets the focus
 expect_eq "$(qd sel)" "0" "a click highlights the entry"
 qd key f
-expect_eq "$(qd sel)" "0" "a letter does nothing in the list (no jump to 'foreign')"
+qd dialog-wait '履歴の検索' || fail "a letter typed in the list opens the search box"
+expect_eq "$(qd sel)" "0" "a letter does not move the list's highlight (no jump to 'foreign')"
+qd key esc
+qd dialog-gone '履歴の検索' || fail "Esc closes the search box"
 qd key down
 qd key ctrl+c
 expect_eventually "foreign" "Ctrl+C in the list copies the entry" qd clipboard
