@@ -3,11 +3,11 @@
 // change nothing until OK, which writes all three and applies at once what
 // takes effect at once; Cancel leaves everything as it was.
 #pragma once
-#include "decoration/PageTabCtrl.h"
+#include "controls/PageTabCtrl.h"
+#include "decoration/CaptionPainter.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/OtherPage.h"
 #include "dialogs/QuickSelectPage.h"
-#include "controls/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/Dialog.h"
 

@@ -5,8 +5,8 @@
 // page and applies it for good, Cancel puts the main window back as the
 // stored settings show it. A hint box above the tabs explains the page in view.
 #pragma once
-#include "controls/CaptionPainter.h"
-#include "decoration/PageTabCtrl.h"
+#include "controls/PageTabCtrl.h"
+#include "decoration/CaptionPainter.h"
 #include "dialogs/CustomizeHost.h"
 #include "dialogs/TitleBarPage.h"
 #include "dialogs/TitleTextPage.h"

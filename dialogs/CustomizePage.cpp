@@ -1,6 +1,6 @@
 #include "dialogs/CustomizePage.h"
 
-#include "decoration/PageTabCtrl.h"
+#include "controls/PageTabCtrl.h"
 #include "dialogs/CustomizeDlg.h"
 
 const MessageMap* CCustomizePage::GetMessageMap() const

@@ -1,7 +1,7 @@
 #include "dialogs/QuickSelectPage.h"
 
+#include "controls/PageTabCtrl.h"
 #include "core/SettingRanges.h"
-#include "decoration/PageTabCtrl.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 

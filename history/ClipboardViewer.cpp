@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "framework/Time.h"
-#include "mainwnd/WindowClassName.h"
+#include "framework/WindowClassName.h"
 
 namespace {
 // Word keeps the clipboard busy while the viewer chain is being served, so

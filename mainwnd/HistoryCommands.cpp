@@ -1,10 +1,10 @@
 // Taking entries back: copy, paste straight into the window that was in
 // front, delete; from keys, double-click and the list's context menu.
 
+#include "framework/ClipboardText.h"
 #include "framework/Menu.h"
-#include "mainwnd/ClipboardText.h"
+#include "framework/PasteKeys.h"
 #include "mainwnd/MainDialog.h"
-#include "mainwnd/PasteKeys.h"
 #include "res/resource.h"
 
 #include <windowsx.h>   // last: its macros clash with framework names

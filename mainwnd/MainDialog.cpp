@@ -1,9 +1,9 @@
 #include "mainwnd/MainDialog.h"
 
-#include "app/RegistryProfileStore.h"
 #include "core/UiTexts.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "storage/RegistryProfileStore.h"
 
 #include <commctrl.h>
 

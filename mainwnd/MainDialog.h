@@ -15,14 +15,13 @@
 #pragma once
 #include <string>
 
-#include "app/SharedMemory.h"
-#include "controls/CaptionPainter.h"
 #include "controls/ListBoxEx.h"
 #include "controls/ToolButton.h"
 #include "controls/ViewEdit.h"
 #include "core/AppSettings.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
+#include "decoration/CaptionPainter.h"
 #include "decoration/TitleWnd.h"
 #include "dialogs/CustomizeHost.h"
 #include "dialogs/SettingsDialogHost.h"
@@ -32,6 +31,7 @@
 #include "history/ClipboardViewer.h"
 #include "mainwnd/ListBoxHistory.h"
 #include "mainwnd/MainSettingsHost.h"
+#include "mainwnd/SharedMemory.h"
 #include "mainwnd/TrayIcon.h"
 #include "quickselect/QuickSelectPopup.h"
 #include "storage/HistoryAutoSave.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "controls/CaptionPainter.h"
-#include "decoration/SubclassWnd.h"
+#include "decoration/CaptionPainter.h"
+#include "framework/SubclassWnd.h"
 
 namespace {
 

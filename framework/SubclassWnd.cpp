@@ -1,4 +1,4 @@
-#include "decoration/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 const CRuntimeClass CSubclassWnd::runtimeClass = {"CSubclassWnd", &CObject::runtimeClass, kNoSchema, nullptr};
 

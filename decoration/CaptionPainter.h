@@ -13,9 +13,9 @@
 
 #include "core/CaptionFill.h"
 #include "core/CaptionLayout.h"
-#include "decoration/SubclassWnd.h"
 #include "framework/DC.h"
 #include "framework/GdiObjects.h"
+#include "framework/SubclassWnd.h"
 
 class CCaptionPainter : public CSubclassWnd {
 public:

@@ -1,4 +1,4 @@
-#include "controls/CaptionPainter.h"
+#include "decoration/CaptionPainter.h"
 
 #include <cstddef>
 
