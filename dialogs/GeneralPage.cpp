@@ -45,7 +45,6 @@ void CGeneralPage::Apply()
     s.LeavOut = m_checkLeaveOut.GetCheck();
     s.NoAdjustCur = m_checkNoAdjustCur.GetCheck();
     s.HideToolInfo = m_checkHideToolInfo.GetCheck();
-    Host().SetToolInfo(s.HideToolInfo == 0);
     // The window is only restacked when the choice changed.
     int foreground = m_checkForeground.GetCheck();
     if (foreground != s.Foreground) {

@@ -67,7 +67,6 @@ private:
     // Start-up steps
     void PutNewestOnClipboard();
     void SetToolIcons();
-    void ApplyTipSwitches();
     void ApplyColours();
     void AddHotKeys();
     void RestoreWindowRect();
@@ -143,7 +142,6 @@ private:
     int64_t HistoryTotalBytes() const override;
     void TrimHistoryToLimit() override;
     void SetAlwaysOnTop(BOOL onTop) override;
-    void SetToolInfo(BOOL show) override;
     void SetListTips(BOOL tip, BOOL customTipColor) override;
 
     // ICustomizeHost: what the customize pages preview on

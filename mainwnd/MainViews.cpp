@@ -123,11 +123,13 @@ void CMainDialog::OnSelChangeHistory()
 }
 
 // A tool button under the pointer describes itself in the info view until
-// the pointer leaves it.
+// the pointer leaves it, unless the user has switched the descriptions off.
 void CMainDialog::OnToolHotChange(NMHDR* header, LRESULT*)
 {
     auto* hot = reinterpret_cast<NMBCHOTITEM*>(header);
     if (hot->dwFlags & HICF_ENTERING) {
+        if (m_settings.HideToolInfo != 0)
+            return;
         CWnd* tool = CWnd::FromHandlePermanent(header->hwndFrom);
         if (tool)
             m_editInfoView.SetWindowText(tool->GetWindowText().c_str());
