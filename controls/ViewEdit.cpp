@@ -10,11 +10,6 @@ namespace {
 const POINT kKeyboardMenuPoint = {5, 5};
 // Items that need selected text.
 const UINT kSelectionCommands[] = {ID_VIEW_COPY, ID_VIEW_PASTE, ID_VIEW_COPY_CLOSE, ID_VIEW_PASTE_CLOSE};
-
-bool KeyDown(int vk)
-{
-    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
-}
 }  // namespace
 
 const MessageMap* CViewEdit::GetMessageMap() const

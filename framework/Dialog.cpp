@@ -99,9 +99,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 HWND CDialog::OwnerFor(CWnd* parent)
 {
     CWnd* ownerWindow = parent ? parent : AfxGetMainWnd();
-    HWND owner = ownerWindow ? ownerWindow->m_hWnd : nullptr;
-    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
-        owner = ::GetParent(owner);
+    HWND owner = TopLevelOf(ownerWindow ? ownerWindow->m_hWnd : nullptr);
     if (!parent && owner)
         owner = ::GetLastActivePopup(owner);
     return owner;

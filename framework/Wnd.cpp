@@ -330,3 +330,15 @@ BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg)
     }
     return FALSE;
 }
+
+HWND TopLevelOf(HWND hwnd)
+{
+    while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
+        hwnd = ::GetParent(hwnd);
+    return hwnd;
+}
+
+bool KeyDown(int vk)
+{
+    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
+}

@@ -115,3 +115,10 @@ private:
 // made with CreateEx, and returns its name.
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
                                 HICON icon = nullptr);
+
+// The window itself when it is not a child window, else the first window
+// above it that is not; null for null.
+HWND TopLevelOf(HWND hwnd);
+
+// Whether the key is held down at this moment (not as the message queue saw it).
+bool KeyDown(int vk);

@@ -20,13 +20,6 @@ const char kExcludeFormat[] = "ExcludeClipboardContentFromMonitorProcessing";
 const char kViewerIgnoreFormat[] = "Clipboard Viewer Ignore";
 const char kHistoryConsentFormat[] = "CanIncludeInClipboardHistory";
 
-HWND TopLevelOf(HWND hwnd)
-{
-    while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
-        hwnd = ::GetParent(hwnd);
-    return hwnd;
-}
-
 std::string TitleOf(HWND hwnd)
 {
     char title[512] = "";

@@ -10,11 +10,6 @@
 #include <windowsx.h>   // last: its macros clash with framework names
 
 namespace {
-bool KeyDown(int vk)
-{
-    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
-}
-
 // Keys that keep their usual meaning in the history list: focus movement,
 // Esc (hide) and list navigation. Every other key is swallowed.
 bool IsNavigationKey(WPARAM vk)
