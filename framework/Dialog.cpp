@@ -121,7 +121,7 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     if (CreateFromTemplate(owner, true)) {
         if (m_bContinueModal)
-            RunModalLoop();
+            RunModalLoop([this] { return m_bContinueModal; });
         // Hidden before the owner is enabled again, so that activation goes
         // straight back to the owner.
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
@@ -137,11 +137,11 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
-void CDialog::RunModalLoop()
+void CDialog::RunModalLoop(const std::function<bool()>& keepGoing)
 {
     bool showPending = !IsWindowVisible();
     MSG msg;
-    while (m_bContinueModal && ::IsWindow(m_hWnd)) {
+    while (keepGoing() && ::IsWindow(m_hWnd)) {
         // The first time the queue runs dry the dialog is shown, unless it is
         // already visible (or a handler refuses to let it show).
         if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {

@@ -104,7 +104,9 @@ void CMainDialog::OnViewPasteClose() { PasteToPrevious(TRUE, FALSE); }
 
 BOOL CMainDialog::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd)
+    // Like tray clicks, hotkeys pressed while the start-up still waits for
+    // its title are dropped.
+    if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd && m_bInitialized)
         OnHotKey(msg->wParam);   // and on to the normal processing
     if (msg->message == WM_KEYDOWN) {
         if (msg->hwnd == m_listHistory.m_hWnd)
