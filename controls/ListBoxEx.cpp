@@ -7,14 +7,6 @@ namespace {
 const LPARAM kKeyboardPoint = MAKELPARAM(-1, -1);
 }  // namespace
 
-const CRuntimeClass CListBoxEx::runtimeClass = {"CListBoxEx", &CTitleTipListBox::runtimeClass, kNoSchema,
-                                                CreateObjectOf<CListBoxEx>};
-
-const CRuntimeClass* CListBoxEx::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
-
 const MessageMap* CListBoxEx::GetMessageMap() const
 {
     static const MessageMap map(CColouredCtrl::GetMessageMap(), {

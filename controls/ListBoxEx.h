@@ -9,8 +9,6 @@
 
 class CListBoxEx : public CColouredCtrl<CTitleTipListBox> {
 public:
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
 
 protected:
     const MessageMap* GetMessageMap() const override;

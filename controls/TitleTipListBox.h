@@ -7,8 +7,6 @@
 
 class CTitleTipListBox : public CListBox {
 public:
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
 
     // Tips on or off ("Tip"); off hides a showing tip at once.
     void SetTipEnabled(BOOL enabled);

@@ -9,8 +9,6 @@
 #include "framework/DialogInit.h"
 #include "framework/WinApp.h"
 
-const CRuntimeClass CDialog::runtimeClass = {"CDialog", &CWnd::runtimeClass, kNoSchema, nullptr};
-
 const MessageMap* CDialog::GetMessageMap() const
 {
     static const MessageMap map(CWnd::GetMessageMap(), {
@@ -22,11 +20,6 @@ const MessageMap* CDialog::GetMessageMap() const
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent)
 {
-}
-
-const CRuntimeClass* CDialog::GetRuntimeClass() const
-{
-    return &runtimeClass;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)

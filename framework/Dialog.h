@@ -13,8 +13,6 @@ class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
 
     // Disables the owner, creates the dialog, runs the loop until EndDialog and
     // destroys the window. Returns the value given to EndDialog, or -1 when the

@@ -7,7 +7,6 @@ public:
     // Start and end of the selection.
     void GetSel(int& start, int& end) const;
     void SetSel(int start, int end) { SendMessage(EM_SETSEL, start, end); }
-    void ReplaceSel(const char* text) { SendMessage(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text)); }
     // Tab stops in dialog units.
     BOOL SetTabStops(int count, const int* stops)
     {

@@ -3,9 +3,9 @@
 #include "history/ClipboardViewer.h"
 
 #include <cstring>
+#include <ctime>
 #include <utility>
 
-#include "framework/Time.h"
 #include "framework/WindowClassName.h"
 
 namespace {
@@ -102,7 +102,7 @@ void CClipboardViewer::AddClipboardText()
             std::string text(bytes, strnlen(bytes, ::GlobalSize(data)));
             ::GlobalUnlock(data);
             m_owner.TextCaptured(std::move(text), SourceTitle(::GetClipboardOwner()),
-                                 CTime::GetCurrentTime().GetTime());
+                                 static_cast<int32_t>(std::time(nullptr)));
         }
     }
     m_bReadingClipboard = FALSE;

@@ -145,7 +145,7 @@ TEST(SubclassWnd, DestroyingTheWindowTakesEveryHookOffBeforeTheWindowsLastMessag
     g_log.clear();
     ::DestroyWindow(hwnd);
     EXPECT_EQ(g_log, (Log{"window:last message"})) << "the hooks are off and do not see it";
-    EXPECT_FALSE(first.IsHooked());
+    EXPECT_EQ(first.m_pWndHooked, nullptr);
     EXPECT_EQ(first.m_pOldWndProc, nullptr);
     EXPECT_EQ(CHookMap::Instance().FindHook(hwnd), nullptr);
 
