@@ -5,7 +5,7 @@
 
 const MessageMap* CCustomizePage::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
+    static const MessageMap map(CTabbedPage::GetMessageMap(), {
         OnMessage(UM_PAGE_ACTIVATE, &CCustomizePage::OnActivatePage),
     });
     return &map;
