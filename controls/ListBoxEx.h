@@ -8,8 +8,6 @@
 #include "controls/TitleTipListBox.h"
 
 class CListBoxEx : public CColouredCtrl<CTitleTipListBox> {
-public:
-
 protected:
     const MessageMap* GetMessageMap() const override;
 

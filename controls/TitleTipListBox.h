@@ -7,7 +7,6 @@
 
 class CTitleTipListBox : public CListBox {
 public:
-
     // Tips on or off ("Tip"); off hides a showing tip at once.
     void SetTipEnabled(BOOL enabled);
     BOOL IsTipEnabled() const { return m_bTipEnabled; }

@@ -23,7 +23,6 @@ public:
     CSubclassWnd(const CSubclassWnd&) = delete;
     CSubclassWnd& operator=(const CSubclassWnd&) = delete;
 
-
     // On `wnd` (taken off any window it was on before), or off with null.
     BOOL HookWnd(CWnd* wnd);
 
