@@ -11,15 +11,14 @@ const char kRegistryCompany[] = "Hembrooke";
 // functions use the executable's base name.
 CClipHistoryApp theApp;
 
-BOOL CClipHistoryApp::InitInstance()
+int CClipHistoryApp::InitInstance()
 {
-    Enable3dControls();
     SetRegistryKey(kRegistryCompany);
 
     CMainDialog dialog;
     m_pMainWnd = &dialog;
     dialog.DoModal();
 
-    // The program has ended with the dialog: no message loop of its own.
-    return FALSE;
+    // The program ends with the dialog.
+    return 0;
 }

@@ -4,5 +4,5 @@
 
 class CClipHistoryApp : public CWinApp {
 public:
-    BOOL InitInstance() override;
+    int InitInstance() override;
 };

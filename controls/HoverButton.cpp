@@ -11,14 +11,6 @@ const UINT kLeaveCheckMs = 100;
 // The light edge of the frame: the system colour with index 0.
 const int kFrameLightColour = COLOR_SCROLLBAR;
 
-// The top-level window the button lives in.
-HWND TopLevelOwner(HWND hwnd)
-{
-    while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
-        hwnd = ::GetParent(hwnd);
-    return hwnd;
-}
-
 // A one-pixel frame around w x h: `first` draws the left and top edges,
 // `second` the right and bottom ones.
 void DrawFrame(CDC* dc, int w, int h, int firstColour, int secondColour)
@@ -134,7 +126,7 @@ void CHoverButton::CheckLeave()
     GetWindowRect(&window);
     m_bOver = ::PtInRect(&window, cursor) ? 1 : 0;
     HWND active = ::GetActiveWindow();
-    if ((!m_bOver && !m_bPressed) || !active || active != TopLevelOwner(m_hWnd)) {
+    if ((!m_bOver && !m_bPressed) || !active || active != TopLevelOf(m_hWnd)) {
         OnHoverEnd();
         return;
     }

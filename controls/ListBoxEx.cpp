@@ -7,41 +7,13 @@ namespace {
 const LPARAM kKeyboardPoint = MAKELPARAM(-1, -1);
 }  // namespace
 
-const CRuntimeClass CListBoxEx::runtimeClass = {"CListBoxEx", &CTitleTipListBox::runtimeClass, kNoSchema,
-                                                CreateObjectOf<CListBoxEx>};
-
-const CRuntimeClass* CListBoxEx::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
-
 const MessageMap* CListBoxEx::GetMessageMap() const
 {
-    static const MessageMap map(CTitleTipListBox::GetMessageMap(), {
-        OnCtlColorReflect(&CListBoxEx::CtlColor),
+    static const MessageMap map(CColouredCtrl::GetMessageMap(), {
         OnMessage(WM_RBUTTONUP, &CListBoxEx::OnRButtonUp),
         OnMessage(WM_CONTEXTMENU, &CListBoxEx::OnContextMenu),
     });
     return &map;
-}
-
-void CListBoxEx::SetFgColor(COLORREF colour, BOOL redraw)
-{
-    m_colors.SetText(colour);
-    if (redraw)
-        Redraw();
-}
-
-void CListBoxEx::SetBgColor(COLORREF colour, BOOL redraw)
-{
-    m_colors.SetBack(colour);
-    if (redraw)
-        Redraw();
-}
-
-HBRUSH CListBoxEx::CtlColor(CDC* dc, UINT)
-{
-    return m_colors.Apply(dc);
 }
 
 // The click is handled here, so the system makes no WM_CONTEXTMENU of its
@@ -61,9 +33,4 @@ LRESULT CListBoxEx::OnContextMenu(WPARAM, LPARAM)
 {
     ::SendMessageA(::GetParent(m_hWnd), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(m_hWnd), kKeyboardPoint);
     return 0;
-}
-
-void CListBoxEx::Redraw()
-{
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }

@@ -7,27 +7,11 @@
 #include "controls/ControlColors.h"
 #include "controls/TitleTipListBox.h"
 
-class CListBoxEx : public CTitleTipListBox {
-public:
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
-
-    // -1 returns the whole list to the default colours. A text colour only
-    // shows once a background colour is set: set the text colour first.
-    // With `redraw` 1 the list is repainted at once.
-    void SetFgColor(COLORREF colour, BOOL redraw);
-    void SetBgColor(COLORREF colour, BOOL redraw);
-    COLORREF GetTextColor() const { return m_colors.Text(); }
-    COLORREF GetBackColor() const { return m_colors.Back(); }
-
+class CListBoxEx : public CColouredCtrl<CTitleTipListBox> {
 protected:
     const MessageMap* GetMessageMap() const override;
 
 private:
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     LRESULT OnRButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
-    void Redraw();
-
-    CControlColors m_colors;
 };

@@ -8,14 +8,6 @@ namespace {
 const DWORD kOwnerDrawStyles = LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE;
 }  // namespace
 
-const CRuntimeClass CTitleTipListBox::runtimeClass = {"CTitleTipListBox", &CListBox::runtimeClass, kNoSchema,
-                                                      CreateObjectOf<CTitleTipListBox>};
-
-const CRuntimeClass* CTitleTipListBox::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
-
 const MessageMap* CTitleTipListBox::GetMessageMap() const
 {
     static const MessageMap map(CListBox::GetMessageMap(), {

@@ -7,9 +7,6 @@
 
 class CTitleTipListBox : public CListBox {
 public:
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
-
     // Tips on or off ("Tip"); off hides a showing tip at once.
     void SetTipEnabled(BOOL enabled);
     BOOL IsTipEnabled() const { return m_bTipEnabled; }

@@ -117,9 +117,9 @@ void CTitleTipWnd::TextColours(COLORREF& text, COLORREF& back, bool& customText)
         customText = true;
         return;
     }
-    if (!m_pListBox->IsKindOf(&CListBoxEx::runtimeClass))
+    auto* list = dynamic_cast<const CListBoxEx*>(m_pListBox);
+    if (!list)
         return;
-    auto* list = static_cast<const CListBoxEx*>(m_pListBox);
     if (list->GetCustomTipColor() != 1)
         return;
     if (list->GetTextColor() != CControlColors::kDefault) {

@@ -2,20 +2,16 @@
 
 #include <commctrl.h>
 
-int g_bToolInfo = 1;
-
 void CToolButton::OnHoverStart()
 {
     CHoverButton::OnHoverStart();
-    if (g_bToolInfo == 1)
-        NotifyHotChange(HICF_ENTERING);
+    NotifyHotChange(HICF_ENTERING);
 }
 
 void CToolButton::OnHoverEnd()
 {
     CHoverButton::OnHoverEnd();
-    if (g_bToolInfo == 1)
-        NotifyHotChange(HICF_LEAVING);
+    NotifyHotChange(HICF_LEAVING);
 }
 
 void CToolButton::NotifyHotChange(DWORD flags)

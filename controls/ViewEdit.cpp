@@ -10,17 +10,11 @@ namespace {
 const POINT kKeyboardMenuPoint = {5, 5};
 // Items that need selected text.
 const UINT kSelectionCommands[] = {ID_VIEW_COPY, ID_VIEW_PASTE, ID_VIEW_COPY_CLOSE, ID_VIEW_PASTE_CLOSE};
-
-bool KeyDown(int vk)
-{
-    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
-}
 }  // namespace
 
 const MessageMap* CViewEdit::GetMessageMap() const
 {
-    static const MessageMap map(CEdit::GetMessageMap(), {
-        OnCtlColorReflect(&CViewEdit::CtlColor),
+    static const MessageMap map(CColouredCtrl::GetMessageMap(), {
         OnMessage(WM_RBUTTONUP, &CViewEdit::OnRButtonUp),
         OnMessage(WM_CONTEXTMENU, &CViewEdit::OnContextMenu),
         OnCommand(ID_VIEW_COPY, &CViewEdit::OnCopy),
@@ -31,32 +25,6 @@ const MessageMap* CViewEdit::GetMessageMap() const
         OnCommand(ID_VIEW_PASTE_CLOSE, &CViewEdit::OnPasteClose),
     });
     return &map;
-}
-
-// --- Colours --------------------------------------------------------------
-
-void CViewEdit::SetFgColor(COLORREF colour, BOOL redraw)
-{
-    m_colors.SetText(colour);
-    if (redraw)
-        Redraw();
-}
-
-void CViewEdit::SetBgColor(COLORREF colour, BOOL redraw)
-{
-    m_colors.SetBack(colour);
-    if (redraw)
-        Redraw();
-}
-
-HBRUSH CViewEdit::CtlColor(CDC* dc, UINT)
-{
-    return m_colors.Apply(dc);
-}
-
-void CViewEdit::Redraw()
-{
-    ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
 // --- Context menu ---------------------------------------------------------

@@ -9,22 +9,14 @@
 #include "controls/ControlColors.h"
 #include "framework/Edit.h"
 
-class CViewEdit : public CEdit {
+class CViewEdit : public CColouredCtrl<CEdit> {
 public:
-    // As the history list's: -1 returns to the default colours, and a text
-    // colour shows once a background colour is set. `redraw` 1 repaints now.
-    void SetFgColor(COLORREF colour, BOOL redraw);
-    void SetBgColor(COLORREF colour, BOOL redraw);
-    COLORREF GetTextColor() const { return m_colors.Text(); }
-    COLORREF GetBackColor() const { return m_colors.Back(); }
-
     BOOL PreTranslateMessage(MSG* msg) override;
 
 protected:
     const MessageMap* GetMessageMap() const override;
 
 private:
-    HBRUSH CtlColor(CDC* dc, UINT ctlColor);
     LRESULT OnRButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
     void OnCopy();
@@ -39,7 +31,4 @@ private:
     void ShowContextMenu(POINT clientPoint);
     bool HasSelection() const;
     void TellParent(UINT command);
-    void Redraw();
-
-    CControlColors m_colors;
 };

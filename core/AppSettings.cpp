@@ -14,11 +14,11 @@
 
 namespace {
 
-const char* const kSystemInfo = kWeekdayAndSectionNames[kNameSystemInfo];
-const char* const kFont = kWeekdayAndSectionNames[kNameFont];
-const char* const kHotKey = kWeekdayAndSectionNames[kNameHotKey];
-const char* const kWindow = kWeekdayAndSectionNames[kNameWindow];
-const char* const kCustomize = kWeekdayAndSectionNames[kNameCustomize];
+const char* const kSystemInfo = kSections.systemInfo;
+const char* const kFont = kSections.font;
+const char* const kHotKey = kSections.hotKey;
+const char* const kWindow = kSections.window;
+const char* const kCustomize = kSections.customize;
 
 // The one list of stored values, in the order they are read and written, with
 // their defaults. Load, save and the defaults all walk it, so the three cannot

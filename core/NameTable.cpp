@@ -1,15 +1,15 @@
 #include "core/NameTable.h"
 
-const char* const kWeekdayAndSectionNames[kNameTableSize] = {
-    "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat",
-    "SystemInfo", "Font", "HotKey", "Window", "Customize",
-};
+namespace {
+const char* const kWeekdayNames[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+const int kWeekdayCount = sizeof kWeekdayNames / sizeof kWeekdayNames[0];
+}  // namespace
 
-const char* const kSectionUserPalette = "UserPalette";
+const SectionNames kSections = {"SystemInfo", "Font", "HotKey", "Window", "Customize", "UserPalette"};
 
 const char* WeekdayName(int weekday)
 {
-    if (weekday < kNameSunday || weekday > kNameSaturday)
+    if (weekday < 0 || weekday >= kWeekdayCount)
         return "";
-    return kWeekdayAndSectionNames[weekday];
+    return kWeekdayNames[weekday];
 }

@@ -24,11 +24,11 @@ void LoadUserPalette(IProfileStore& store, ColorRef* colors)
 {
     for (int i = 0; i < ISettingsHost::kCustomColorCount; ++i)
         colors[i] = static_cast<ColorRef>(
-            store.GetProfileInt(kSectionUserPalette, PaletteValueName(i).c_str(), static_cast<int32_t>(kPaletteDefault)));
+            store.GetProfileInt(kSections.userPalette, PaletteValueName(i).c_str(), static_cast<int32_t>(kPaletteDefault)));
 }
 
 void SaveUserPalette(IProfileStore& store, const ColorRef* colors)
 {
     for (int i = 0; i < ISettingsHost::kCustomColorCount; ++i)
-        store.WriteProfileInt(kSectionUserPalette, PaletteValueName(i).c_str(), static_cast<int32_t>(colors[i]));
+        store.WriteProfileInt(kSections.userPalette, PaletteValueName(i).c_str(), static_cast<int32_t>(colors[i]));
 }

@@ -83,24 +83,11 @@ void CTitleWnd::CloseTitle()
     m_bShown = 0;
 }
 
+// Enter and Esc reach the title through the dialog manager.
 void CTitleWnd::WaitTitleClosed()
 {
-    MSG msg;
-    while (m_bShown && m_hWnd) {
-        BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
-        if (got == -1)
-            break;
-        if (got == 0) {
-            // Leaves the quit for the loop outside.
-            ::PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        // Enter and Esc reach the title through the dialog manager.
-        if (msg.hwnd == m_hWnd && PreTranslateMessage(&msg))
-            continue;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    if (m_hWnd)
+        RunModalLoop([this] { return m_bShown != 0; });
 }
 
 void CTitleWnd::OnOK()

@@ -1,6 +1,5 @@
 #include "dialogs/AdvancedDlg.h"
 
-#include "framework/DataExchange.h"
 #include "res/resource.h"
 
 namespace {
@@ -11,7 +10,7 @@ const char kOtherCaption[] = "その他";
 }  // namespace
 
 CAdvancedDlg::CAdvancedDlg(ISettingsDialogHost& host)
-    : CDialog(IDD_ADVANCED),
+    : CTabbedDlg(IDD_ADVANCED, IDC_PAGE_TABS, host.Settings()),
       m_host(host),
       m_pageGeneral(IDD_GENERAL_PAGE),
       m_pageQuickSelect(IDD_QUICKSELECT_PAGE),
@@ -19,24 +18,17 @@ CAdvancedDlg::CAdvancedDlg(ISettingsDialogHost& host)
 {
 }
 
-void CAdvancedDlg::DoDataExchange(CDataExchange* pDX)
-{
-    CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_PAGE_TABS, m_tabPages);
-}
-
 // Creating a page fills it, so all three are ready before the dialog shows.
 BOOL CAdvancedDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_host.Settings()));
+    CTabbedDlg::OnInitDialog();
     m_pageGeneral.SetOwner(this);
     m_pageQuickSelect.SetOwner(this);
     m_pageOther.SetOwner(this);
-    m_tabPages.AddPage(kGeneralTab, &m_pageGeneral, IDD_GENERAL_PAGE, kGeneralCaption);
-    m_tabPages.AddPage(kQuickSelectTab, &m_pageQuickSelect, IDD_QUICKSELECT_PAGE, kQuickSelectCaption);
-    m_tabPages.AddPage(kOtherTab, &m_pageOther, IDD_OTHER_PAGE, kOtherCaption);
-    m_tabPages.SelectPage(kGeneralTab);
+    // In the order of PageTab.
+    AddPages({{&m_pageGeneral, IDD_GENERAL_PAGE, kGeneralCaption},
+              {&m_pageQuickSelect, IDD_QUICKSELECT_PAGE, kQuickSelectCaption},
+              {&m_pageOther, IDD_OTHER_PAGE, kOtherCaption}});
     return TRUE;
 }
 
@@ -50,9 +42,4 @@ void CAdvancedDlg::OnOK()
     m_pageQuickSelect.Apply();
     m_pageOther.Apply();
     EndDialog(IDOK);
-}
-
-BOOL CAdvancedDlg::PreTranslateMessage(MSG* msg)
-{
-    return m_tabPages.TranslateSwitchKey(msg) || CDialog::PreTranslateMessage(msg);
 }

@@ -3,31 +3,25 @@
 // change nothing until OK, which writes all three and applies at once what
 // takes effect at once; Cancel leaves everything as it was.
 #pragma once
-#include "decoration/PageTabCtrl.h"
 #include "dialogs/GeneralPage.h"
 #include "dialogs/OtherPage.h"
 #include "dialogs/QuickSelectPage.h"
-#include "controls/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
-#include "framework/Dialog.h"
+#include "dialogs/TabbedDlg.h"
 
-class CAdvancedDlg : public CDialog {
+class CAdvancedDlg : public CTabbedDlg {
 public:
     explicit CAdvancedDlg(ISettingsDialogHost& host);
 
     ISettingsDialogHost& Host() const { return m_host; }
 
 protected:
-    void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
 private:
     ISettingsDialogHost& m_host;
-    CCaptionPainter m_captionPainter;
     CGeneralPage m_pageGeneral;
     CQuickSelectPage m_pageQuickSelect;
     COtherPage m_pageOther;
-    CPageTabCtrl m_tabPages;
 };

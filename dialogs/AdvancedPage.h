@@ -1,27 +1,21 @@
-// The common base of the advanced dialog's pages: a child dialog that reaches
-// the settings through the dialog that owns it, shows them when created and
+// The common base of the advanced dialog's pages: a page that reaches the
+// settings through the dialog that owns it, shows them when created and
 // writes them back only when the owner's OK calls Apply.
 #pragma once
 #include "dialogs/SettingsDialogHost.h"
-#include "framework/Dialog.h"
+#include "dialogs/TabbedDlg.h"
 
 class CAdvancedDlg;
 
-class CAdvancedPage : public CDialog {
+class CAdvancedPage : public CTabbedPage {
 public:
-    explicit CAdvancedPage(UINT templateId) : CDialog(templateId) {}
+    using CTabbedPage::CTabbedPage;
 
-    virtual void SetOwner(CAdvancedDlg* owner) { m_pOwner = owner; }
-    // Writes the page into the settings.
-    virtual void Apply() {}
+    void SetOwner(CAdvancedDlg* owner) { m_pOwner = owner; }
 
 protected:
     ISettingsDialogHost& Host() const;
     AppSettings& Settings() const { return Host().Settings(); }
-
-    // Enter and Esc belong to the owning dialog: a page never ends itself.
-    void OnOK() override {}
-    void OnCancel() override {}
 
     CAdvancedDlg* m_pOwner = nullptr;
 };

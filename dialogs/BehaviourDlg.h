@@ -3,7 +3,7 @@
 // itself, registers the hotkeys again and, when the user agrees, cuts the
 // history at once; Cancel brings back the hotkeys the dialog opened with.
 #pragma once
-#include "controls/CaptionPainter.h"
+#include "decoration/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"

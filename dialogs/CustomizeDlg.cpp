@@ -7,15 +7,13 @@
 #include "res/resource.h"
 
 namespace {
-const UINT kPageTemplates[] = {IDD_CUSTOMIZE_VIEW_COLORS, IDD_CUSTOMIZE_ACTIVE_TITLE, IDD_CUSTOMIZE_INACTIVE_TITLE,
-                               IDD_CUSTOMIZE_TITLE_TEXT, IDD_CUSTOMIZE_USER_INFO};
-const int kPageCount = static_cast<int>(sizeof kPageTemplates / sizeof kPageTemplates[0]);
+const int kPageCount = 5;
 static_assert(sizeof kCustomizeTabCaptions / sizeof kCustomizeTabCaptions[0] == kPageCount, "a caption per page");
 static_assert(sizeof kCustomizeHints / sizeof kCustomizeHints[0] == kPageCount, "a hint per page");
 }  // namespace
 
 CCustomizeDlg::CCustomizeDlg(ICustomizeHost& host)
-    : CDialog(IDD_CUSTOMIZE),
+    : CTabbedDlg(IDD_CUSTOMIZE, IDC_CUSTOMIZE_TAB, host.Settings()),
       m_host(host),
       m_pageViewColor(IDD_CUSTOMIZE_VIEW_COLORS),
       m_pageActiveTitle(IDD_CUSTOMIZE_ACTIVE_TITLE),
@@ -27,25 +25,26 @@ CCustomizeDlg::CCustomizeDlg(ICustomizeHost& host)
 
 void CCustomizeDlg::DoDataExchange(CDataExchange* pDX)
 {
-    CDialog::DoDataExchange(pDX);
+    CTabbedDlg::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_CUSTOMIZE_HINT_GROUP, m_groupHint);
     DDX_Control(pDX, IDC_CUSTOMIZE_HINT_TEXT, m_staticHint);
-    DDX_Control(pDX, IDC_CUSTOMIZE_TAB, m_tabPages);
 }
 
 // Creating a page fills it from the settings, so all five are ready (and the
 // title-text page's choice known to the title-bar pages) before any preview.
 BOOL CCustomizeDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_host.Settings()));
-    CCustomizePage* pages[kPageCount] = {&m_pageViewColor, &m_pageActiveTitle, &m_pageInactiveTitle,
-                                         &m_pageTitleText, &m_pageUserInfo};
-    for (CCustomizePage* page : pages)
+    CTabbedDlg::OnInitDialog();
+    for (CCustomizePage* page : std::initializer_list<CCustomizePage*>{&m_pageViewColor, &m_pageActiveTitle,
+                                                                      &m_pageInactiveTitle, &m_pageTitleText,
+                                                                      &m_pageUserInfo})
         page->SetOwner(this);
-    for (int tab = 0; tab < kPageCount; ++tab)
-        m_tabPages.AddPage(tab, pages[tab], kPageTemplates[tab], kCustomizeTabCaptions[tab]);
-    m_tabPages.SelectPage(0);
+    // In the order of the tab captions and hints.
+    AddPages({{&m_pageViewColor, IDD_CUSTOMIZE_VIEW_COLORS, kCustomizeTabCaptions[0]},
+              {&m_pageActiveTitle, IDD_CUSTOMIZE_ACTIVE_TITLE, kCustomizeTabCaptions[1]},
+              {&m_pageInactiveTitle, IDD_CUSTOMIZE_INACTIVE_TITLE, kCustomizeTabCaptions[2]},
+              {&m_pageTitleText, IDD_CUSTOMIZE_TITLE_TEXT, kCustomizeTabCaptions[3]},
+              {&m_pageUserInfo, IDD_CUSTOMIZE_USER_INFO, kCustomizeTabCaptions[4]}});
     return TRUE;
 }
 
@@ -81,9 +80,4 @@ void CCustomizeDlg::OnCancel()
     m_pageTitleText.Revert();
     m_pageUserInfo.Revert();
     EndDialog(IDCANCEL);
-}
-
-BOOL CCustomizeDlg::PreTranslateMessage(MSG* msg)
-{
-    return m_tabPages.TranslateSwitchKey(msg) || CDialog::PreTranslateMessage(msg);
 }

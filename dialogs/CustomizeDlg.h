@@ -5,18 +5,16 @@
 // page and applies it for good, Cancel puts the main window back as the
 // stored settings show it. A hint box above the tabs explains the page in view.
 #pragma once
-#include "controls/CaptionPainter.h"
-#include "decoration/PageTabCtrl.h"
 #include "dialogs/CustomizeHost.h"
 #include "dialogs/TitleBarPage.h"
 #include "dialogs/TitleTextPage.h"
 #include "dialogs/UserInfoPage.h"
 #include "dialogs/ViewColorPage.h"
+#include "dialogs/TabbedDlg.h"
 #include "framework/Button.h"
-#include "framework/Dialog.h"
 #include "framework/Static.h"
 
-class CCustomizeDlg : public CDialog {
+class CCustomizeDlg : public CTabbedDlg {
 public:
     explicit CCustomizeDlg(ICustomizeHost& host);
 
@@ -35,11 +33,9 @@ protected:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void OnCancel() override;
-    BOOL PreTranslateMessage(MSG* msg) override;
 
 private:
     ICustomizeHost& m_host;
-    CCaptionPainter m_captionPainter;   // this dialog's own title bar, never previewed on
     CViewColorPage m_pageViewColor;
     CActiveTitlePage m_pageActiveTitle;
     CInactiveTitlePage m_pageInactiveTitle;
@@ -47,5 +43,4 @@ private:
     CUserInfoPage m_pageUserInfo;
     CButton m_groupHint;
     CStatic m_staticHint;
-    CPageTabCtrl m_tabPages;
 };

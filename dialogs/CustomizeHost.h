@@ -5,8 +5,8 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/CaptionPainter.h"
 #include "core/AppSettings.h"
+#include "decoration/CaptionPainter.h"
 
 class ICustomizeHost {
 public:

@@ -1,11 +1,11 @@
 #include "dialogs/CustomizePage.h"
 
-#include "decoration/PageTabCtrl.h"
+#include "controls/PageTabCtrl.h"
 #include "dialogs/CustomizeDlg.h"
 
 const MessageMap* CCustomizePage::GetMessageMap() const
 {
-    static const MessageMap map(CDialog::GetMessageMap(), {
+    static const MessageMap map(CTabbedPage::GetMessageMap(), {
         OnMessage(UM_PAGE_ACTIVATE, &CCustomizePage::OnActivatePage),
     });
     return &map;

@@ -5,17 +5,16 @@
 // (Revert) stores its choice or takes its preview back.
 #pragma once
 #include "dialogs/CustomizeHost.h"
-#include "framework/Dialog.h"
+#include "dialogs/TabbedDlg.h"
 
 class CCustomizeDlg;
 
-class CCustomizePage : public CDialog {
+class CCustomizePage : public CTabbedPage {
 public:
-    explicit CCustomizePage(UINT templateId) : CDialog(templateId) {}
+    using CTabbedPage::CTabbedPage;
 
-    virtual void SetOwner(CCustomizeDlg* owner) { m_pOwner = owner; }
-    // Stores the page into the settings and shows the result on the main window.
-    virtual void Apply() {}
+    void SetOwner(CCustomizeDlg* owner) { m_pOwner = owner; }
+    // Apply also shows the stored result on the main window.
     // Shows the stored settings on the main window again, undoing the preview.
     virtual void Revert() {}
     // The page has just come into view.
@@ -27,10 +26,6 @@ protected:
     ICustomizeHost& Host() const;
     AppSettings& Settings() const { return Host().Settings(); }
     CCaptionPainter& MainCaption() const { return Host().CaptionPainter(); }
-
-    // Enter and Esc belong to the owning dialog: a page never ends itself.
-    void OnOK() override {}
-    void OnCancel() override {}
 
     CCustomizeDlg* m_pOwner = nullptr;
 

@@ -3,7 +3,7 @@
 // sample drawn in the font as it stands. OK writes the font into the settings
 // and gives it to the list and the preview; Cancel changes nothing.
 #pragma once
-#include "controls/CaptionPainter.h"
+#include "decoration/CaptionPainter.h"
 #include "dialogs/SettingsDialogHost.h"
 #include "framework/ComboBox.h"
 #include "framework/Dialog.h"

@@ -4,52 +4,45 @@
 #include "res/resource.h"
 
 namespace {
-int CheckOf(int32_t flag)
-{
-    return flag != 0 ? BST_CHECKED : BST_UNCHECKED;
-}
+// Each check box and the stored switch it shows.
+struct Switch {
+    int id;
+    int32_t AppSettings::*value;
+};
+const Switch kSwitches[] = {
+    {IDC_FOREGROUND, &AppSettings::Foreground},   {IDC_HIDE_TITLE, &AppSettings::HideTitle},
+    {IDC_RUN_TO_HIDE, &AppSettings::RunToHide},   {IDC_NO_ADJUST_CUR, &AppSettings::NoAdjustCur},
+    {IDC_LEAVE_OUT, &AppSettings::LeavOut},       {IDC_HIDE_TOOL_INFO, &AppSettings::HideToolInfo},
+    {IDC_EXIT_TO_DEL, &AppSettings::ExitToDel},
+};
+const int kSwitchCount = static_cast<int>(sizeof kSwitches / sizeof kSwitches[0]);
 }  // namespace
 
 void CGeneralPage::DoDataExchange(CDataExchange* pDX)
 {
     CAdvancedPage::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_FOREGROUND, m_checkForeground);
-    DDX_Control(pDX, IDC_HIDE_TITLE, m_checkHideTitle);
-    DDX_Control(pDX, IDC_RUN_TO_HIDE, m_checkRunToHide);
-    DDX_Control(pDX, IDC_NO_ADJUST_CUR, m_checkNoAdjustCur);
-    DDX_Control(pDX, IDC_LEAVE_OUT, m_checkLeaveOut);
-    DDX_Control(pDX, IDC_HIDE_TOOL_INFO, m_checkHideToolInfo);
-    DDX_Control(pDX, IDC_EXIT_TO_DEL, m_checkExitToDel);
+    static_assert(sizeof m_nChecks / sizeof m_nChecks[0] == kSwitchCount, "a check state per switch");
+    for (int i = 0; i < kSwitchCount; ++i)
+        DDX_Check(pDX, kSwitches[i].id, m_nChecks[i]);
 }
 
+// Any stored value but 0 shows as checked.
 BOOL CGeneralPage::OnInitDialog()
 {
-    CAdvancedPage::OnInitDialog();
     const AppSettings& s = Settings();
-    m_checkRunToHide.SetCheck(CheckOf(s.RunToHide));
-    m_checkExitToDel.SetCheck(CheckOf(s.ExitToDel));
-    m_checkForeground.SetCheck(CheckOf(s.Foreground));
-    m_checkHideTitle.SetCheck(CheckOf(s.HideTitle));
-    m_checkHideToolInfo.SetCheck(CheckOf(s.HideToolInfo));
-    m_checkLeaveOut.SetCheck(CheckOf(s.LeavOut));
-    m_checkNoAdjustCur.SetCheck(CheckOf(s.NoAdjustCur));
-    return TRUE;
+    for (int i = 0; i < kSwitchCount; ++i)
+        m_nChecks[i] = s.*kSwitches[i].value != 0 ? BST_CHECKED : BST_UNCHECKED;
+    return CAdvancedPage::OnInitDialog();
 }
 
 void CGeneralPage::Apply()
 {
     AppSettings& s = Settings();
-    s.RunToHide = m_checkRunToHide.GetCheck();
-    s.ExitToDel = m_checkExitToDel.GetCheck();
-    s.HideTitle = m_checkHideTitle.GetCheck();
-    s.LeavOut = m_checkLeaveOut.GetCheck();
-    s.NoAdjustCur = m_checkNoAdjustCur.GetCheck();
-    s.HideToolInfo = m_checkHideToolInfo.GetCheck();
-    Host().SetToolInfo(s.HideToolInfo == 0);
+    int32_t wasForeground = s.Foreground;
+    UpdateData(TRUE);
+    for (int i = 0; i < kSwitchCount; ++i)
+        s.*kSwitches[i].value = m_nChecks[i];
     // The window is only restacked when the choice changed.
-    int foreground = m_checkForeground.GetCheck();
-    if (foreground != s.Foreground) {
-        s.Foreground = foreground;
-        Host().SetAlwaysOnTop(foreground);
-    }
+    if (s.Foreground != wasForeground)
+        Host().SetAlwaysOnTop(s.Foreground);
 }

@@ -1,7 +1,6 @@
 // The advanced dialog's page "一般": start-up, exit and history switches.
 #pragma once
 #include "dialogs/AdvancedPage.h"
-#include "framework/Button.h"
 
 class CGeneralPage : public CAdvancedPage {
 public:
@@ -14,11 +13,6 @@ protected:
     BOOL OnInitDialog() override;
 
 private:
-    CButton m_checkForeground;
-    CButton m_checkHideTitle;
-    CButton m_checkRunToHide;
-    CButton m_checkNoAdjustCur;
-    CButton m_checkLeaveOut;
-    CButton m_checkHideToolInfo;
-    CButton m_checkExitToDel;
+    // The check state of each switch, in the order of the page's table.
+    int m_nChecks[7] = {};
 };

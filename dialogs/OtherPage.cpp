@@ -14,21 +14,23 @@ const MessageMap* COtherPage::GetMessageMap() const
 void COtherPage::DoDataExchange(CDataExchange* pDX)
 {
     CAdvancedPage::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_TRAY_RIGHT, m_comboRightClick);
-    DDX_Control(pDX, IDC_TRAY_LEFT, m_comboLeftClick);
+    DDX_CBIndex(pDX, IDC_TRAY_RIGHT, m_nRightClick);
+    DDX_CBIndex(pDX, IDC_TRAY_LEFT, m_nLeftClick);
     DDX_Control(pDX, IDC_TIP, m_checkTip);
     DDX_Control(pDX, IDC_CUSTOM_TIP_COLOR, m_checkCustomTipColor);
+    DDX_Check(pDX, IDC_TIP, m_nTip);
+    DDX_Check(pDX, IDC_CUSTOM_TIP_COLOR, m_nCustomTipColor);
 }
 
 BOOL COtherPage::OnInitDialog()
 {
-    CAdvancedPage::OnInitDialog();
     const AppSettings& s = Settings();
-    m_checkTip.SetCheck(s.Tip != 0 ? BST_CHECKED : BST_UNCHECKED);
-    m_checkCustomTipColor.SetCheck(s.CustomTipColor != 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_nTip = s.Tip != 0 ? BST_CHECKED : BST_UNCHECKED;
+    m_nCustomTipColor = s.CustomTipColor != 0 ? BST_CHECKED : BST_UNCHECKED;
+    m_nLeftClick = s.TILClick;
+    m_nRightClick = s.TIRClick;
+    CAdvancedPage::OnInitDialog();
     OnTip();
-    m_comboLeftClick.SetCurSel(s.TILClick);
-    m_comboRightClick.SetCurSel(s.TIRClick);
     return TRUE;
 }
 
@@ -43,13 +45,12 @@ void COtherPage::OnTip()
 void COtherPage::Apply()
 {
     AppSettings& s = Settings();
-    s.Tip = m_checkTip.GetCheck();
-    s.CustomTipColor = m_checkCustomTipColor.GetCheck();
+    UpdateData(TRUE);
+    s.Tip = m_nTip;
+    s.CustomTipColor = m_nCustomTipColor;
     Host().SetListTips(s.Tip, s.CustomTipColor);
-    int left = m_comboLeftClick.GetCurSel();
-    if (left >= 0)
-        s.TILClick = left;
-    int right = m_comboRightClick.GetCurSel();
-    if (right >= 0)
-        s.TIRClick = right;
+    if (m_nLeftClick >= 0)
+        s.TILClick = m_nLeftClick;
+    if (m_nRightClick >= 0)
+        s.TIRClick = m_nRightClick;
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include "dialogs/AdvancedPage.h"
 #include "framework/Button.h"
-#include "framework/ComboBox.h"
 
 class COtherPage : public CAdvancedPage {
 public:
@@ -19,8 +18,10 @@ protected:
 private:
     void OnTip();
 
-    CComboBox m_comboRightClick;
-    CComboBox m_comboLeftClick;
     CButton m_checkTip;
     CButton m_checkCustomTipColor;
+    int m_nTip = BST_UNCHECKED;
+    int m_nCustomTipColor = BST_UNCHECKED;
+    int m_nLeftClick = -1;    // the tray actions' list indices; -1 when none is chosen
+    int m_nRightClick = -1;
 };

@@ -1,7 +1,7 @@
 #include "dialogs/QuickSelectPage.h"
 
+#include "controls/PageTabCtrl.h"
 #include "core/SettingRanges.h"
-#include "decoration/PageTabCtrl.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
@@ -17,16 +17,16 @@ void CQuickSelectPage::DoDataExchange(CDataExchange* pDX)
 {
     CAdvancedPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_QNUMBER_SPIN, m_spinCount);
-    DDX_Control(pDX, IDC_QSHOW_TYPE, m_comboShowType);
-    DDX_Control(pDX, IDC_QCOPY_PASTE, m_checkCopyPaste);
+    DDX_CBIndex(pDX, IDC_QSHOW_TYPE, m_nShowType);
+    DDX_Check(pDX, IDC_QCOPY_PASTE, m_nCopyPaste);
 }
 
 BOOL CQuickSelectPage::OnInitDialog()
 {
-    CAdvancedPage::OnInitDialog();
     const AppSettings& s = Settings();
-    m_comboShowType.SetCurSel(s.QShowType);
-    m_checkCopyPaste.SetCheck(s.QCopyPaste != 0 ? BST_CHECKED : BST_UNCHECKED);
+    m_nShowType = s.QShowType;
+    m_nCopyPaste = s.QCopyPaste != 0 ? BST_CHECKED : BST_UNCHECKED;
+    CAdvancedPage::OnInitDialog();
     m_spinCount.SetRange(kQuickSelectCountMin, kQuickSelectCountMax);
     m_spinCount.SetPos(s.QNumber);
     return TRUE;
@@ -57,10 +57,10 @@ LRESULT CQuickSelectPage::ValidatePage()
 void CQuickSelectPage::Apply()
 {
     AppSettings& s = Settings();
+    UpdateData(TRUE);
     if (int count = ReadCount())
         s.QNumber = count;
-    int showType = m_comboShowType.GetCurSel();
-    if (showType >= 0)
-        s.QShowType = showType;
-    s.QCopyPaste = m_checkCopyPaste.GetCheck();
+    if (m_nShowType >= 0)
+        s.QShowType = m_nShowType;
+    s.QCopyPaste = m_nCopyPaste;
 }

@@ -3,8 +3,6 @@
 // count is checked before the page may be left.
 #pragma once
 #include "dialogs/AdvancedPage.h"
-#include "framework/Button.h"
-#include "framework/ComboBox.h"
 #include "framework/SpinButtonCtrl.h"
 
 class CQuickSelectPage : public CAdvancedPage {
@@ -27,6 +25,6 @@ private:
     int ReadCount() const;
 
     CSpinButtonCtrl m_spinCount;
-    CComboBox m_comboShowType;
-    CButton m_checkCopyPaste;
+    int m_nShowType = -1;   // the list index; -1 when none is chosen
+    int m_nCopyPaste = BST_UNCHECKED;
 };

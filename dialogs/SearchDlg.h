@@ -5,7 +5,7 @@
 // search text: Up, Down, PageUp and PageDown choose, Enter copies, Shift+Enter
 // pastes into the window that was in front, Delete deletes, Esc closes.
 #pragma once
-#include "controls/CaptionPainter.h"
+#include "decoration/CaptionPainter.h"
 #include "core/HistorySearch.h"
 #include "dialogs/SearchHost.h"
 #include "framework/Dialog.h"

@@ -37,8 +37,6 @@ public:
     virtual void ApplyListFont() = 0;
     // The main window always on top or not, neither moved nor sized.
     virtual void SetAlwaysOnTop(BOOL onTop) = 0;
-    // Whether the tool buttons describe themselves in the info view.
-    virtual void SetToolInfo(BOOL show) = 0;
     // The history list's tip switches; turning tips off hides a tip on show.
     virtual void SetListTips(BOOL tip, BOOL customTipColor) = 0;
 };

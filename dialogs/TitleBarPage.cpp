@@ -159,7 +159,7 @@ void CTitleBarPage::Preview()
         textColour = m_bActiveBar ? text.ActiveColour : text.InactiveColour;
     // Written without a redraw of its own: the fill below redraws.
     if (textColour != kSystemCaptionColour)
-        painter.m_crTextInactive = textColour;
+        painter.SetTextColor(FALSE, textColour);
 
     // What the stored record will give in its own state, drawn in the
     // inactive one: the system colour of this page's state, not the inactive one.

@@ -68,12 +68,12 @@ void CTitleTextPage::OnDefault()
         return;
     if (m_record.Def != 0) {
         CCaptionPainter& painter = MainCaption();
-        painter.m_crTextActive = kWhite;
-        painter.m_crTextInactive = kWhite;
+        painter.SetTextColor(TRUE, kWhite);
+        painter.SetTextColor(FALSE, kWhite);
         SetMainTextAlign(kLeft);
         return;
     }
-    MainCaption().m_nTextAlign = CaptionTextAlignment(m_record.Position);
+    MainCaption().SetTextAlign(m_record.Position);
     // The active colour on the active fill: the preview redraws.
     m_pOwner->ActiveTitle().Preview();
 }
@@ -92,8 +92,7 @@ void CTitleTextPage::OnPosition()
 void CTitleTextPage::SetMainTextAlign(int position)
 {
     CCaptionPainter& painter = MainCaption();
-    painter.m_nTextAlign = CaptionTextAlignment(position);
-    painter.MarkStale();
+    painter.SetTextAlign(position);
     painter.RedrawCaption();
 }
 
@@ -143,11 +142,10 @@ void CTitleTextPage::Revert()
 void CTitleTextPage::ShowCaptionText(const TitleTextRecord& record)
 {
     CCaptionPainter& painter = MainCaption();
-    painter.m_crTextActive = kWhite;
-    painter.m_crTextInactive = kWhite;
-    painter.m_nTextAlign = kLeft;
+    painter.SetTextColor(TRUE, kWhite);
+    painter.SetTextColor(FALSE, kWhite);
+    painter.SetTextAlign(kLeft);
     if (record.Def != 0) {
-        painter.MarkStale();
         painter.RedrawCaption();
         return;
     }

@@ -18,7 +18,6 @@ public:
 
     HDC m_hDC = nullptr;
     operator HDC() const { return m_hDC; }
-    HDC GetSafeHdc() const { return m_hDC; }
 
     BOOL Attach(HDC dc);
     HDC Detach();
@@ -31,7 +30,6 @@ public:
     // Each returns the object it replaced, to be selected back before the DC goes.
     HGDIOBJ SelectObject(CGdiObject* object);
     HGDIOBJ SelectObject(HGDIOBJ object) { return ::SelectObject(m_hDC, object); }
-    HGDIOBJ SelectStockObject(int index) { return ::SelectObject(m_hDC, ::GetStockObject(index)); }
 
     COLORREF SetTextColor(COLORREF colour) { return ::SetTextColor(m_hDC, colour); }
     COLORREF SetBkColor(COLORREF colour) { return ::SetBkColor(m_hDC, colour); }

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "framework/Dialog.h"
 
 HWND CDataExchange::PrepareCtrl(int id)
@@ -63,15 +61,4 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& value)
         value = static_cast<int>(::SendMessageA(hwnd, CB_GETCURSEL, 0, 0));
     else
         ::SendMessageA(hwnd, CB_SETCURSEL, value, 0);
-}
-
-void DDX_UpDownPos(CDataExchange* pDX, int id, int& value)
-{
-    HWND hwnd = pDX->PrepareCtrl(id);
-    if (!hwnd)
-        return;
-    if (pDX->m_bSaveAndValidate)
-        value = static_cast<int>(::SendMessageA(hwnd, UDM_GETPOS, 0, 0));
-    else
-        ::SendMessageA(hwnd, UDM_SETPOS, 0, MAKELPARAM(value, 0));
 }

@@ -28,6 +28,3 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
 // Selected index of a combo box; -1 for no selection.
 void DDX_CBIndex(CDataExchange* pDX, int id, int& value);
-// Position of an up-down control. Read back as the whole UDM_GETPOS result, so
-// a buddy text that is not a number gives a value above 0xFFFF.
-void DDX_UpDownPos(CDataExchange* pDX, int id, int& value);

@@ -9,8 +9,6 @@
 #include "framework/DialogInit.h"
 #include "framework/WinApp.h"
 
-const CRuntimeClass CDialog::runtimeClass = {"CDialog", &CWnd::runtimeClass, kNoSchema, nullptr};
-
 const MessageMap* CDialog::GetMessageMap() const
 {
     static const MessageMap map(CWnd::GetMessageMap(), {
@@ -22,11 +20,6 @@ const MessageMap* CDialog::GetMessageMap() const
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent)
 {
-}
-
-const CRuntimeClass* CDialog::GetRuntimeClass() const
-{
-    return &runtimeClass;
 }
 
 INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)
@@ -99,9 +92,7 @@ BOOL CDialog::Create(UINT templateId, CWnd* parent)
 HWND CDialog::OwnerFor(CWnd* parent)
 {
     CWnd* ownerWindow = parent ? parent : AfxGetMainWnd();
-    HWND owner = ownerWindow ? ownerWindow->m_hWnd : nullptr;
-    while (owner && (::GetWindowLongPtrA(owner, GWL_STYLE) & WS_CHILD))
-        owner = ::GetParent(owner);
+    HWND owner = TopLevelOf(ownerWindow ? ownerWindow->m_hWnd : nullptr);
     if (!parent && owner)
         owner = ::GetLastActivePopup(owner);
     return owner;
@@ -123,7 +114,7 @@ INT_PTR CDialog::DoModal()
     m_nModalResult = -1;
     if (CreateFromTemplate(owner, true)) {
         if (m_bContinueModal)
-            RunModalLoop();
+            RunModalLoop([this] { return m_bContinueModal; });
         // Hidden before the owner is enabled again, so that activation goes
         // straight back to the owner.
         ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
@@ -139,11 +130,11 @@ INT_PTR CDialog::DoModal()
     return m_nModalResult;
 }
 
-void CDialog::RunModalLoop()
+void CDialog::RunModalLoop(const std::function<bool()>& keepGoing)
 {
     bool showPending = !IsWindowVisible();
     MSG msg;
-    while (m_bContinueModal && ::IsWindow(m_hWnd)) {
+    while (keepGoing() && ::IsWindow(m_hWnd)) {
         // The first time the queue runs dry the dialog is shown, unless it is
         // already visible (or a handler refuses to let it show).
         if (showPending && !::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {

@@ -4,6 +4,7 @@
 #pragma once
 #include "framework/Wnd.h"
 
+#include <functional>
 #include <vector>
 
 class CDataExchange;
@@ -12,8 +13,6 @@ class CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
 
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
 
     // Disables the owner, creates the dialog, runs the loop until EndDialog and
     // destroys the window. Returns the value given to EndDialog, or -1 when the
@@ -41,6 +40,13 @@ public:
 protected:
     const MessageMap* GetMessageMap() const override;
 
+    // Handles this thread's messages, each offered to PreTranslateMessage of
+    // its window and its parents first, while keepGoing() holds and the
+    // window exists. A dialog that is not visible yet is shown the first time
+    // the queue runs dry. WM_QUIT ends the loop and is posted again for the
+    // loop outside.
+    void RunModalLoop(const std::function<bool()>& keepGoing);
+
     UINT m_nIDTemplate;
     CWnd* m_pParentWnd;
 
@@ -49,7 +55,6 @@ private:
     static HWND OwnerFor(CWnd* parent);
     BOOL CreateFromTemplate(HWND parent, bool hiddenUntilLoop);
     static void ClearVisibleStyle(std::vector<BYTE>& dialogTemplate);
-    void RunModalLoop();
 
     bool m_bContinueModal = false;
     INT_PTR m_nModalResult = -1;

@@ -47,7 +47,6 @@ class CBitmap : public CGdiObject {
 public:
     BOOL LoadBitmap(UINT id);
     BOOL CreateCompatibleBitmap(CDC* dc, int width, int height);
-    int GetBitmap(BITMAP* info) const { return ::GetObjectA(m_hObject, sizeof *info, info); }
     operator HBITMAP() const { return static_cast<HBITMAP>(m_hObject); }
 };
 

@@ -1,12 +1,5 @@
 #include "framework/ListBox.h"
 
-const CRuntimeClass CListBox::runtimeClass = {"CListBox", &CWnd::runtimeClass, kNoSchema, CreateObjectOf<CListBox>};
-
-const CRuntimeClass* CListBox::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
-
 int CListBox::GetText(int index, std::string& text) const
 {
     text.clear();

@@ -127,14 +127,6 @@ MessageMapEntry OnNotifyReflect(UINT code, void (T::*handler)(NMHDR*, LRESULT*))
             }};
 }
 
-template <class T>
-MessageMapEntry OnNotifyReflectEx(UINT code, BOOL (T::*handler)(NMHDR*, LRESULT*))
-{
-    return {MessageKind::ReflectedNotify, 0, code, 0, [handler](CWnd& wnd, WPARAM, LPARAM lParam, LRESULT& result) {
-                return (static_cast<T&>(wnd).*handler)(reinterpret_cast<NMHDR*>(lParam), &result) != FALSE;
-            }};
-}
-
 // The handler returns the brush to paint with; null leaves the colours to the
 // parent (and then to the system).
 template <class T>

@@ -1,6 +1,6 @@
 #include "framework/StdioFile.h"
 
-#include "core/TextLineReader.h"
+#include "core/TextLineReader.h"   // ByteSource
 
 // The bytes of an open file, for the portable line reader.
 class HandleByteSource : public ByteSource {
@@ -42,21 +42,8 @@ BOOL CStdioFile::Open(const char* path, unsigned flags)
     return TRUE;
 }
 
-BOOL CStdioFile::ReadString(std::string& line)
-{
-    if (!m_source) {
-        line.clear();
-        return FALSE;
-    }
-    // Made on first use: a caller that reads the bytes itself needs no buffer here.
-    if (!m_reader)
-        m_reader = std::make_unique<TextLineReader>(*m_source);
-    return m_reader->ReadLine(line);
-}
-
 void CStdioFile::Close()
 {
-    m_reader.reset();
     m_source.reset();
     if (m_hFile != INVALID_HANDLE_VALUE)
         ::CloseHandle(m_hFile);

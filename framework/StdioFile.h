@@ -1,5 +1,5 @@
-// A text file read line by line: CR LF ends a line like LF, Ctrl-Z ends the
-// file, lines have no length limit (the rules of core/TextLineReader.h).
+// A text file opened for reading, its bytes handed to a reader that splits
+// the lines itself (core/TextLineReader.h, through the phrase parser).
 #pragma once
 #include <windows.h>
 
@@ -7,7 +7,6 @@
 #include <string>
 
 class ByteSource;
-class TextLineReader;
 class HandleByteSource;
 
 class CStdioFile {
@@ -26,15 +25,11 @@ public:
     CStdioFile& operator=(const CStdioFile&) = delete;
 
     BOOL Open(const char* path, unsigned flags);
-    // The next line without its end; FALSE when no line is left.
-    BOOL ReadString(std::string& line);
-    // The open file's bytes, for a reader that splits the lines itself (not
-    // to be mixed with ReadString); null while no file is open.
+    // The open file's bytes; null while no file is open.
     ByteSource* GetByteSource();
     void Close();
 
 private:
     HANDLE m_hFile = INVALID_HANDLE_VALUE;
     std::unique_ptr<HandleByteSource> m_source;
-    std::unique_ptr<TextLineReader> m_reader;
 };

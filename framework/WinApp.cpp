@@ -49,30 +49,6 @@ CWinApp::~CWinApp()
         g_app = nullptr;
 }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
-
-int CWinApp::ExitInstance()
-{
-    return m_nQuitCode;
-}
-
-int CWinApp::Run()
-{
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        HWND mainWindow = m_pMainWnd ? m_pMainWnd->m_hWnd : nullptr;
-        if (!CWnd::WalkPreTranslateTree(mainWindow, &msg)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-    }
-    m_nQuitCode = static_cast<int>(msg.wParam);
-    return ExitInstance();
-}
-
 // --- Profile ------------------------------------------------------------
 
 void CWinApp::SetRegistryKey(const char* company)
@@ -153,7 +129,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     if (!app)
         return -1;
     app->m_hInstance = instance;
-    if (!app->InitInstance())
-        return app->ExitInstance();
-    return app->Run();
+    return app->InitInstance();
 }

@@ -1,6 +1,6 @@
 // The application object. The program defines exactly one, as a global; the
-// framework's WinMain finds it, calls InitInstance and then Run (or, when
-// InitInstance returns FALSE, goes straight to ExitInstance).
+// framework's WinMain finds it and calls InitInstance, which runs the program
+// (its main window is a modal dialog, so there is no message loop here).
 #pragma once
 #include <windows.h>
 // The old INI-file functions of the same names would rename the profile
@@ -11,23 +11,16 @@
 
 #include <string>
 
-#include "framework/Object.h"
-
 class CWnd;
 
-class CWinApp : public CObject {
+class CWinApp {
 public:
     // Without a name the application is named after the executable's base name.
     explicit CWinApp(const char* appName = nullptr);
-    ~CWinApp() override;
+    virtual ~CWinApp();
 
-    virtual BOOL InitInstance();
-    virtual int ExitInstance();
-    // The message loop, until WM_QUIT; returns ExitInstance's result.
-    virtual int Run();
-
-    // The 3-D look is the system's own nowadays.
-    BOOL Enable3dControls() { return TRUE; }
+    // Runs the program; its result is the process's exit code.
+    virtual int InitInstance() { return 0; }
 
     // After this, profile values live under
     // HKEY_CURRENT_USER\Software\<company>\<application name>\<section>\<value>.
@@ -42,9 +35,6 @@ public:
     std::string m_strAppName;
     std::string m_strRegistryKey;
     CWnd* m_pMainWnd = nullptr;
-
-protected:
-    int m_nQuitCode = 0;   // wParam of the WM_QUIT that ended Run
 
 private:
     HKEY OpenSectionKey(const char* section, bool create) const;

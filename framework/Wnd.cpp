@@ -24,13 +24,6 @@ bool IsCtlColorMessage(UINT message)
 
 }  // namespace
 
-const CRuntimeClass CWnd::runtimeClass = {"CWnd", &CObject::runtimeClass, kNoSchema, CreateObjectOf<CWnd>};
-
-const CRuntimeClass* CWnd::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
-
 const MessageMap* CWnd::GetMessageMap() const
 {
     static const MessageMap map(nullptr, {});
@@ -85,14 +78,6 @@ BOOL CWnd::SubclassWindow(HWND hwnd)
 BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent)
 {
     return SubclassWindow(::GetDlgItem(parent->m_hWnd, id));
-}
-
-HWND CWnd::UnsubclassWindow()
-{
-    if (m_pfnSuper)
-        ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_pfnSuper));
-    m_pfnSuper = nullptr;
-    return Detach();
 }
 
 void CWnd::HookWindowCreate()
@@ -329,4 +314,16 @@ BOOL CWnd::WalkPreTranslateTree(HWND stop, MSG* msg)
             break;
     }
     return FALSE;
+}
+
+HWND TopLevelOf(HWND hwnd)
+{
+    while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
+        hwnd = ::GetParent(hwnd);
+    return hwnd;
+}
+
+bool KeyDown(int vk)
+{
+    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
 }

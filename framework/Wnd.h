@@ -9,21 +9,17 @@
 #include <string>
 
 #include "framework/MessageMap.h"
-#include "framework/Object.h"
 
-class CWnd : public CObject {
+class CWnd {
 public:
     CWnd() = default;
-    ~CWnd() override;   // destroys a window that still exists
+    virtual ~CWnd();   // destroys a window that still exists
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
 
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
 
     HWND m_hWnd = nullptr;
     operator HWND() const { return m_hWnd; }
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     // --- Handle map, attaching and creating
     // The object of a window, or null when the window has none.
@@ -32,7 +28,6 @@ public:
     HWND Detach();
     BOOL SubclassWindow(HWND hwnd); // into the map, and its messages go through the object
     BOOL SubclassDlgItem(UINT id, CWnd* parent);
-    HWND UnsubclassWindow();
     BOOL CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
                   int width, int height, HWND parent, HMENU menuOrId);
     virtual BOOL DestroyWindow();
@@ -115,3 +110,10 @@ private:
 // made with CreateEx, and returns its name.
 std::string AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr, HBRUSH background = nullptr,
                                 HICON icon = nullptr);
+
+// The window itself when it is not a child window, else the first window
+// above it that is not; null for null.
+HWND TopLevelOf(HWND hwnd);
+
+// Whether the key is held down at this moment (not as the message queue saw it).
+bool KeyDown(int vk);

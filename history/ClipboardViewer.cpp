@@ -3,10 +3,10 @@
 #include "history/ClipboardViewer.h"
 
 #include <cstring>
+#include <ctime>
 #include <utility>
 
-#include "framework/Time.h"
-#include "mainwnd/WindowClassName.h"
+#include "framework/WindowClassName.h"
 
 namespace {
 // Word keeps the clipboard busy while the viewer chain is being served, so
@@ -19,13 +19,6 @@ const char kUnknownSource[] = "?";
 const char kExcludeFormat[] = "ExcludeClipboardContentFromMonitorProcessing";
 const char kViewerIgnoreFormat[] = "Clipboard Viewer Ignore";
 const char kHistoryConsentFormat[] = "CanIncludeInClipboardHistory";
-
-HWND TopLevelOf(HWND hwnd)
-{
-    while (hwnd && (::GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_CHILD))
-        hwnd = ::GetParent(hwnd);
-    return hwnd;
-}
 
 std::string TitleOf(HWND hwnd)
 {
@@ -111,7 +104,7 @@ void CClipboardViewer::AddClipboardText()
             std::string text(bytes, strnlen(bytes, ::GlobalSize(data)));
             ::GlobalUnlock(data);
             m_owner.TextCaptured(std::move(text), SourceTitle(::GetClipboardOwner()),
-                                 CTime::GetCurrentTime().GetTime());
+                                 static_cast<int32_t>(std::time(nullptr)));
         }
     }
     m_bReadingClipboard = FALSE;

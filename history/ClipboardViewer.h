@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "decoration/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 // Posted by the viewer to its window: read the clipboard now that the rest of
 // the chain has seen the change.

@@ -1,20 +1,15 @@
 // Taking entries back: copy, paste straight into the window that was in
 // front, delete; from keys, double-click and the list's context menu.
 
+#include "framework/ClipboardText.h"
 #include "framework/Menu.h"
-#include "mainwnd/ClipboardText.h"
+#include "framework/PasteKeys.h"
 #include "mainwnd/MainDialog.h"
-#include "mainwnd/PasteKeys.h"
 #include "res/resource.h"
 
 #include <windowsx.h>   // last: its macros clash with framework names
 
 namespace {
-bool KeyDown(int vk)
-{
-    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
-}
-
 // Keys that keep their usual meaning in the history list: focus movement,
 // Esc (hide) and list navigation. Every other key only types.
 bool IsNavigationKey(WPARAM vk)
@@ -109,7 +104,9 @@ void CMainDialog::OnViewPasteClose() { PasteToPrevious(TRUE, FALSE); }
 
 BOOL CMainDialog::PreTranslateMessage(MSG* msg)
 {
-    if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd)
+    // Like tray clicks, hotkeys pressed while the start-up still waits for
+    // its title are dropped.
+    if (msg->message == WM_HOTKEY && msg->hwnd == m_hWnd && m_bInitialized)
         OnHotKey(msg->wParam);   // and on to the normal processing
     if (msg->message == WM_KEYDOWN) {
         if (msg->wParam == VK_F3 && (msg->hwnd == m_hWnd || ::IsChild(m_hWnd, msg->hwnd))) {

@@ -1,9 +1,9 @@
 #include "mainwnd/MainDialog.h"
 
-#include "app/RegistryProfileStore.h"
 #include "core/UiTexts.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "storage/RegistryProfileStore.h"
 
 #include <commctrl.h>
 
@@ -103,7 +103,7 @@ BOOL CMainDialog::OnInitDialog()
     SetToolIcons();
     m_editInfoView.SetTabStops(1, &kInfoTabStop);
     SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    ApplyTipSwitches();
+    SetListTips(m_settings.Tip, m_settings.CustomTipColor);
     ApplyColours();
     AddHotKeys();
     RestoreWindowRect();
@@ -149,13 +149,6 @@ void CMainDialog::SetToolIcons()
         tool.button.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(tool.icon)));
         tool.button.OnHoverEnd();
     }
-}
-
-void CMainDialog::ApplyTipSwitches()
-{
-    m_listHistory.SetTipEnabled(m_settings.Tip);
-    m_listHistory.SetCustomTipColor(m_settings.CustomTipColor);
-    g_bToolInfo = m_settings.HideToolInfo == 0 ? 1 : 0;
 }
 
 // The list and the preview show the same colours; the info view keeps the

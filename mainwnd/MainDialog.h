@@ -15,14 +15,13 @@
 #pragma once
 #include <string>
 
-#include "app/SharedMemory.h"
-#include "controls/CaptionPainter.h"
 #include "controls/ListBoxEx.h"
 #include "controls/ToolButton.h"
 #include "controls/ViewEdit.h"
 #include "core/AppSettings.h"
 #include "core/HistoryEffects.h"
 #include "core/HistoryModel.h"
+#include "decoration/CaptionPainter.h"
 #include "decoration/TitleWnd.h"
 #include "dialogs/CustomizeHost.h"
 #include "dialogs/SettingsDialogHost.h"
@@ -33,6 +32,7 @@
 #include "mainwnd/ListBoxHistory.h"
 #include "mainwnd/MainSearchHost.h"
 #include "mainwnd/MainSettingsHost.h"
+#include "mainwnd/SharedMemory.h"
 #include "mainwnd/TrayIcon.h"
 #include "quickselect/QuickSelectPopup.h"
 #include "storage/HistoryAutoSave.h"
@@ -69,7 +69,6 @@ private:
     // Start-up steps
     void PutNewestOnClipboard();
     void SetToolIcons();
-    void ApplyTipSwitches();
     void ApplyColours();
     void AddHotKeys();
     void RestoreWindowRect();
@@ -146,7 +145,6 @@ private:
     int64_t HistoryTotalBytes() const override;
     void TrimHistoryToLimit() override;
     void SetAlwaysOnTop(BOOL onTop) override;
-    void SetToolInfo(BOOL show) override;
     void SetListTips(BOOL tip, BOOL customTipColor) override;
 
     // ICustomizeHost: what the customize pages preview on

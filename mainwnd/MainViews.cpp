@@ -9,6 +9,18 @@
 namespace {
 const int kMinTrackWidth = 273;
 const int kMinTrackHeight = 311;
+
+// The layout in pixels; the tool buttons are never moved.
+const int kViewsLeft = 2;              // and as much room on the right
+const int kViewsTopUnderTools = 44;
+const int kViewsTopAlone = 4;
+const int kViewsBottomMargin = 2;      // without the info view
+const int kInfoLeft = 3;
+const int kInfoRightMargin = 2;
+const int kInfoBottomMargin = 1;
+const int kInfoHeight = 39;
+const int kInfoGapAbove = 1;           // between the info view and the views' bottom limit
+const int kViewsGapOverInfo = 3;       // room the views give up whenever the info view is on
 const UINT kShowHideFlags = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW;
 const UINT kFrameRedraw = RDW_FRAME | RDW_UPDATENOW | RDW_ERASE | RDW_INVALIDATE;
 enum ViewMode { kListView = 0, kTextPreview = 1 };
@@ -16,15 +28,17 @@ enum ViewMode { kListView = 0, kTextPreview = 1 };
 
 void CMainDialog::LayoutControls(int cx, int cy)
 {
-    int bottom = cy - 2;
+    int bottom = cy - kViewsBottomMargin;
     if (m_settings.ShowInfo == 1) {
-        m_editInfoView.MoveWindow(3, cy - 40, cx - 5, 39);
-        bottom = cy - 41;
+        int infoTop = cy - kInfoBottomMargin - kInfoHeight;
+        m_editInfoView.MoveWindow(kInfoLeft, infoTop, cx - kInfoLeft - kInfoRightMargin, kInfoHeight);
+        bottom = infoTop - kInfoGapAbove;
     }
-    int top = m_settings.ShowTool ? 44 : 4;
-    int height = m_settings.ShowInfo ? bottom - top - 3 : bottom - top;
-    m_listHistory.MoveWindow(2, top, cx - 4, height, TRUE);
-    m_editTextPreview.MoveWindow(2, top, cx - 4, height, TRUE);
+    int top = m_settings.ShowTool ? kViewsTopUnderTools : kViewsTopAlone;
+    int height = bottom - top - (m_settings.ShowInfo ? kViewsGapOverInfo : 0);
+    int width = cx - 2 * kViewsLeft;
+    m_listHistory.MoveWindow(kViewsLeft, top, width, height, TRUE);
+    m_editTextPreview.MoveWindow(kViewsLeft, top, width, height, TRUE);
 }
 
 void CMainDialog::ApplyVisibility()
@@ -123,11 +137,13 @@ void CMainDialog::OnSelChangeHistory()
 }
 
 // A tool button under the pointer describes itself in the info view until
-// the pointer leaves it.
+// the pointer leaves it, unless the user has switched the descriptions off.
 void CMainDialog::OnToolHotChange(NMHDR* header, LRESULT*)
 {
     auto* hot = reinterpret_cast<NMBCHOTITEM*>(header);
     if (hot->dwFlags & HICF_ENTERING) {
+        if (m_settings.HideToolInfo != 0)
+            return;
         CWnd* tool = CWnd::FromHandlePermanent(header->hwndFrom);
         if (tool)
             m_editInfoView.SetWindowText(tool->GetWindowText().c_str());

@@ -39,11 +39,6 @@ void CMainDialog::SetAlwaysOnTop(BOOL onTop)
     SetWindowPos(onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void CMainDialog::SetToolInfo(BOOL show)
-{
-    g_bToolInfo = show ? 1 : 0;
-}
-
 void CMainDialog::SetListTips(BOOL tip, BOOL customTipColor)
 {
     m_listHistory.SetTipEnabled(tip);

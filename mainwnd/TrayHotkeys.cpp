@@ -3,8 +3,8 @@
 // was last in front (where direct paste and the popup send their text).
 #include "core/HotkeyTable.h"
 #include "framework/Menu.h"
+#include "framework/WindowClassName.h"
 #include "mainwnd/MainDialog.h"
-#include "mainwnd/WindowClassName.h"
 #include "res/resource.h"
 
 namespace {

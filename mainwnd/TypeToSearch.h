@@ -4,7 +4,7 @@
 // type-ahead never runs.
 #pragma once
 #include "core/TypedCharacter.h"
-#include "decoration/SubclassWnd.h"
+#include "framework/SubclassWnd.h"
 
 #include <functional>
 #include <string>

@@ -1,7 +1,7 @@
 // The "@f" entries of the QuickSelect popup: a file's bytes onto the clipboard.
 #include "quickselect/QuickSelectPopup.h"
 
-#include "mainwnd/ClipboardText.h"
+#include "framework/ClipboardText.h"
 #include "res/resource.h"
 #include "storage/RawFile.h"
 

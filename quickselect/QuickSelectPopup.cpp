@@ -4,7 +4,7 @@
 #include "quickselect/QuickSelectPopup.h"
 
 #include "core/AppSettings.h"
-#include "mainwnd/PasteKeys.h"
+#include "framework/PasteKeys.h"
 #include "quickselect/QuickSelectEditor.h"
 #include "quickselect/QuickSelectPopupMenu.h"
 #include "storage/ModulePath.h"

@@ -1,5 +1,6 @@
 #!/bin/bash
 # Sets up what is missing, builds both builds and runs every test:
+#   0. layers: no folder includes one above it (scripts/check-layers.sh);
 #   1. native: the portable core and its unit tests, with ASan and UBSan;
 #   2. fuzz: each libFuzzer target (clang) for a few seconds on its seed corpus;
 #   3. Windows: Quillorn.exe, the driver and the Win32 tests, run under Wine
@@ -52,6 +53,7 @@ package_and_check() {
 }
 
 mkdir -p "$build"
+stage "layers"        "$root/scripts/check-layers.sh"
 stage "native build"  configure_and_build "$build/native" -DCMAKE_BUILD_TYPE=Debug
 stage "native unit tests" ctest --test-dir "$build/native" --output-on-failure -j"$jobs"
 stage "fuzz build"    configure_and_build "$build/fuzz" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

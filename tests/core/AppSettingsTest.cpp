@@ -330,15 +330,13 @@ TEST(Settings, OnlyExitToDelOfExactlyOneDeletesTheHistory)
     EXPECT_EQ(host.events, (Names{"rect", "save history", "free history"}));
 }
 
-TEST(NameTable, WeekdaysComeFirstThenTheSections)
+TEST(NameTable, WeekdaysFromSundayAndNothingOutsideTheWeek)
 {
     EXPECT_STREQ(WeekdayName(0), "Sun");
     EXPECT_STREQ(WeekdayName(3), "Wed");
     EXPECT_STREQ(WeekdayName(6), "Sat");
     EXPECT_STREQ(WeekdayName(7), "");
     EXPECT_STREQ(WeekdayName(-1), "");
-    EXPECT_STREQ(kWeekdayAndSectionNames[7], "SystemInfo");
-    EXPECT_STREQ(kWeekdayAndSectionNames[11], "Customize");
 }
 
 } // namespace

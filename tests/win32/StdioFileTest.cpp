@@ -1,4 +1,4 @@
-// Text files read line by line, opened the way the phrase file is opened.
+// Text files opened the way the phrase file is opened.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -6,8 +6,8 @@
 #include "tests/win32/ScratchFile.h"
 
 #include <string>
-#include <vector>
 
+#include "core/TextLineReader.h"
 #include "framework/StdioFile.h"
 
 namespace {
@@ -21,40 +21,26 @@ protected:
     const std::string& m_path = m_file.Path();
 
     void Write(const std::string& bytes) { m_file.Write(bytes); }
-    std::vector<std::string> ReadAll()
+    std::string ReadAll()
     {
         CStdioFile file;
-        std::vector<std::string> lines;
         if (!file.Open(m_path.c_str(), kPhraseFileMode))
-            return {"<not opened>"};
-        std::string line;
-        while (file.ReadString(line))
-            lines.push_back(line);
-        return lines;
+            return "<not opened>";
+        std::string bytes;
+        char buffer[256];
+        while (size_t read = file.GetByteSource()->Read(buffer, sizeof buffer))
+            bytes.append(buffer, read);
+        return bytes;
     }
 };
 
-TEST_F(StdioFileTest, LinesEndAtLfOrCrLfAndCtrlZEndsTheText)
-{
-    Write("one\r\ntwo\nthree\rstill three\r\n\x1A" "after the end\n");
-    EXPECT_EQ(ReadAll(), (std::vector<std::string>{"one", "two", "three\rstill three"}));
-}
-
-TEST_F(StdioFileTest, LongLinesAndALastLineWithoutTerminatorAreReadWhole)
-{
-    std::string first(100000, 'x');
-    std::string last(70000, 'y');
-    Write(first + "\r\n" + last);
-    EXPECT_EQ(ReadAll(), (std::vector<std::string>{first, last}));
-}
-
 TEST_F(StdioFileTest, AMissingFileIsCreatedEmptyAndAnExistingOneIsLeftAsItIs)
 {
-    EXPECT_TRUE(ReadAll().empty());
+    EXPECT_EQ(ReadAll(), "");
     EXPECT_NE(::GetFileAttributesA(m_path.c_str()), INVALID_FILE_ATTRIBUTES);
 
     Write("kept\n");
-    EXPECT_EQ(ReadAll(), (std::vector<std::string>{"kept"}));
+    EXPECT_EQ(ReadAll(), "kept\n");
     EXPECT_EQ(m_file.Size(), 5);
 }
 
@@ -77,9 +63,7 @@ TEST_F(StdioFileTest, WithoutCreateAMissingFileIsNotOpened)
 {
     CStdioFile file;
     EXPECT_FALSE(file.Open(m_path.c_str(), CStdioFile::modeRead | CStdioFile::typeText));
-    std::string line = "stale";
-    EXPECT_FALSE(file.ReadString(line));
-    EXPECT_EQ(line, "");
+    EXPECT_EQ(file.GetByteSource(), nullptr);
 }
 
 }  // namespace

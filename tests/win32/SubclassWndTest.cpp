@@ -5,11 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
-#include "controls/CaptionPainter.h"
-#include "decoration/SubclassWnd.h"
+#include "decoration/CaptionPainter.h"
+#include "framework/SubclassWnd.h"
 
 namespace {
 
@@ -143,7 +145,7 @@ TEST(SubclassWnd, DestroyingTheWindowTakesEveryHookOffBeforeTheWindowsLastMessag
     g_log.clear();
     ::DestroyWindow(hwnd);
     EXPECT_EQ(g_log, (Log{"window:last message"})) << "the hooks are off and do not see it";
-    EXPECT_FALSE(first.IsHooked());
+    EXPECT_EQ(first.m_pWndHooked, nullptr);
     EXPECT_EQ(first.m_pOldWndProc, nullptr);
     EXPECT_EQ(CHookMap::Instance().FindHook(hwnd), nullptr);
 
@@ -174,32 +176,61 @@ TEST(SubclassWnd, AHookGoesOnOneWindowOnceAndComesOffWhenItGoes)
     EXPECT_EQ(Probe(second, 4), (Log{"moving:4", "window:4"})) << "a hook that is gone has left the chain";
 }
 
-// The painter on a dialog other than the main window: its title stays at the
-// left, a title set through it is reported as set, and a window too narrow
-// for a title bar gets no caption image.
-TEST(CaptionPainter, ConfiguredFromTheStoredRecordsOnAnyWindow)
-{
-    ProbedWindow window;
-    HWND hwnd = window.Make();
-    CCaptionPainter painter;
-    CaptionSettings settings{{1, 1, 0x0000FF, 0xFF0000}, {0, 9, 0x00FF00, 0}, {0, 0x00FFFF, 0xFFFFFFFF, 2}};
-    painter.ApplyCaptionSettings(&window, settings);
-    EXPECT_EQ(painter.m_fillActive.nType, kFillVerticalGradient) << "the default fill runs to black";
-    EXPECT_EQ(painter.m_fillActive.crTo, 0u);
-    EXPECT_EQ(painter.m_fillInactive.nType, kFillSolid) << "an unknown fill kind leaves the fill as it was";
-    EXPECT_EQ(painter.m_crTextActive, 0x00FFFFu);
-    EXPECT_EQ(painter.m_crTextInactive, 0xFFFFFFu) << "-1 keeps the colour";
-    EXPECT_EQ(painter.m_nTextAlign, 0);
-    EXPECT_TRUE(::SetWindowTextA(hwnd, "新しいタイトル"));
-    EXPECT_EQ(window.GetWindowText(), "新しいタイトル");
+// Where a colour shows in the window's title bar strip, as painted.
+struct Ink {
+    int count = 0;
+    int minX = INT_MAX;
+    int maxX = -1;
+};
 
-    ProbedWindow narrow;
-    narrow.Make(WS_POPUP | WS_CAPTION, 2 * ::GetSystemMetrics(SM_CXDLGFRAME), 40);
-    painter.Attach(&narrow);
-    painter.SetSolid(TRUE, 0x0000FF);
+Ink InkOf(HWND hwnd, COLORREF colour)
+{
+    RECT window;
+    ::GetWindowRect(hwnd, &window);
+    int width = window.right - window.left;
+    int height = ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION);
+    Ink ink;
+    HDC dc = ::GetWindowDC(hwnd);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (::GetPixel(dc, x, y) != colour)
+                continue;
+            ++ink.count;
+            ink.minX = std::min(ink.minX, x);
+            ink.maxX = std::max(ink.maxX, x);
+        }
+    }
+    ::ReleaseDC(hwnd, dc);
+    return ink;
+}
+
+// The painter on a window other than the main window: the stored text
+// colour shows, the stored position does not (the title stays at the left),
+// and text set later through the setters replaces the cached picture.
+TEST(CaptionPainter, PaintsTheTextColourAndPositionItIsGiven)
+{
+    const COLORREF blue = RGB(0, 0, 255), red = RGB(255, 0, 0), green = RGB(0, 255, 0);
+    ProbedWindow window;
+    HWND hwnd = window.Make(WS_OVERLAPPEDWINDOW, 400, 200);
+    ::SetWindowTextA(hwnd, "MMMMMMMM");
+    ::ShowWindow(hwnd, SW_SHOWNA);   // drawn inactive: the test never activates it
+    CCaptionPainter painter;
+    FillRecord solidBlue{0, kStoredSingleColour, blue, 0};
+    CaptionSettings settings{solidBlue, solidBlue, {0, green, red, 2}};
+    painter.ApplyCaptionSettings(&window, settings);
     painter.RedrawCaption();
-    EXPECT_EQ(painter.m_bmpCache[0].GetSafeHandle(), nullptr);
-    EXPECT_EQ(painter.m_bmpCache[1].GetSafeHandle(), nullptr);
+    Ink text = InkOf(hwnd, red);
+    EXPECT_GT(InkOf(hwnd, blue).count, 0) << "the inactive fill";
+    ASSERT_GT(text.count, 0) << "the inactive text colour";
+    EXPECT_LT(text.maxX, 200) << "only the main window's title moves from the left";
+
+    painter.SetTextColor(FALSE, green);
+    painter.SetTextAlign(2);
+    painter.RedrawCaption();
+    Ink moved = InkOf(hwnd, green);
+    EXPECT_EQ(InkOf(hwnd, red).count, 0) << "the old picture is not reused";
+    ASSERT_GT(moved.count, 0) << "the new text colour";
+    EXPECT_GT(moved.minX, 200) << "the title at the right";
 }
 
 }  // namespace

@@ -61,10 +61,9 @@ TEST(WindowObjectTest, DefaultPassesOnTheCurrentMessageAsTheHandlerChangedIt)
     EXPECT_EQ(CWnd::CurrentMessage().hwnd, nullptr) << "the record is restored after the outermost message";
 }
 
-TEST(WindowObjectTest, SubclassingRoutesMessagesAndUnsubclassingGivesTheWindowBack)
+TEST(WindowObjectTest, AttachingOnlyMapsTheWindowAndSubclassingRoutesItsMessages)
 {
     HWND hwnd = MakeWindow("EDIT", WS_POPUP);
-    LONG_PTR original = ::GetWindowLongPtrA(hwnd, GWLP_WNDPROC);
 
     RewritingEdit attachedOnly;
     ASSERT_TRUE(attachedOnly.Attach(hwnd));
@@ -80,11 +79,6 @@ TEST(WindowObjectTest, SubclassingRoutesMessagesAndUnsubclassingGivesTheWindowBa
     EXPECT_FALSE(RewritingEdit().SubclassWindow(hwnd)) << "a window has one object";
     edit.SetWindowText("x");
     EXPECT_EQ(edit.GetWindowText(), "through the object");
-
-    EXPECT_EQ(edit.UnsubclassWindow(), hwnd);
-    EXPECT_EQ(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC), original);
-    ::SetWindowTextA(hwnd, "direct");
-    EXPECT_EQ(edit.m_nNested, 1);
     ::DestroyWindow(hwnd);
 }
 
@@ -156,21 +150,6 @@ TEST(WindowObjectTest, PreTranslationGoesFromTheTargetUpItsParentsToTheStopWindo
     g_seen.clear();
     EXPECT_TRUE(CWnd::WalkPreTranslateTree(top, &msg));
     EXPECT_EQ(g_seen, (std::vector<std::string>{"bottom", "consuming"}));
-}
-
-TEST(WindowObjectTest, ListBoxesAreCreatableByTheirRunTimeClass)
-{
-    const CRuntimeClass* cls = &CListBox::runtimeClass;
-    EXPECT_STREQ(cls->m_lpszClassName, "CListBox");
-    CObject* object = cls->CreateObject();
-    ASSERT_NE(object, nullptr);
-    EXPECT_EQ(object->GetRuntimeClass(), cls);
-    EXPECT_TRUE(object->IsKindOf(&CWnd::runtimeClass));
-    delete object;
-
-    CEdit edit;   // no record of its own: it is known as a CWnd
-    EXPECT_TRUE(edit.IsKindOf(&CWnd::runtimeClass));
-    EXPECT_FALSE(edit.IsKindOf(&CListBox::runtimeClass));
 }
 
 }  // namespace

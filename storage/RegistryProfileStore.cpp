@@ -1,4 +1,4 @@
-#include "app/RegistryProfileStore.h"
+#include "storage/RegistryProfileStore.h"
 
 #include "framework/WinApp.h"
 

@@ -1,4 +1,4 @@
-#include "mainwnd/PasteKeys.h"
+#include "framework/PasteKeys.h"
 
 namespace {
 const DWORD kTargetFocusWaitMs = 500;

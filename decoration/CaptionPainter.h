@@ -13,9 +13,9 @@
 
 #include "core/CaptionFill.h"
 #include "core/CaptionLayout.h"
-#include "decoration/SubclassWnd.h"
 #include "framework/DC.h"
 #include "framework/GdiObjects.h"
+#include "framework/SubclassWnd.h"
 
 class CCaptionPainter : public CSubclassWnd {
 public:
@@ -37,24 +37,18 @@ public:
     void SetKneeGradient(BOOL active, COLORREF from, COLORREF to, int kneePercent);
     void SetVerticalGradient(BOOL active, COLORREF from, COLORREF to);
 
-    // Callers that change the text fields below directly mark the cached
-    // images stale and redraw.
-    void MarkStale() { m_szCache = {0, 0}; }
+    // The title text of one state in a colour of its own, and where the
+    // title stands (a stored position: 0 left, 1 centred, anything else
+    // right). They show at the next redraw.
+    void SetTextColor(BOOL active, COLORREF colour);
+    void SetTextAlign(int position);
+    // Paints the title bar now, from the cached image when nothing changed.
     void RedrawCaption();
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
-    int m_bActive = 0;              // the caption is drawn active (1) or inactive (0)
-    SIZE m_szCache = {0, 0};        // size of the cached images; 0, 0 when stale
-    CFont m_fontCaption;            // made from the system's caption font on first use
-    CBitmap m_bmpCache[2];          // finished caption: [0] inactive, [1] active
-    CaptionFill m_fillActive;
-    CaptionFill m_fillInactive;
-    int m_nTextAlign = 0;           // 0 left, 1 centred, 2 right
-    COLORREF m_crTextActive = RGB(255, 255, 255);
-    COLORREF m_crTextInactive = RGB(255, 255, 255);
-
 private:
+    void MarkStale() { m_szCache = {0, 0}; }
     CaptionFill& FillOf(BOOL active) { return active ? m_fillActive : m_fillInactive; }
     void FillChanged();
 
@@ -72,4 +66,14 @@ private:
     LRESULT OnSetText();
     // Default processing that must not paint the system's own caption over ours.
     LRESULT CallDefaultUnseen();
+
+    int m_bActive = 0;              // the caption is drawn active (1) or inactive (0)
+    SIZE m_szCache = {0, 0};        // size of the cached images; 0, 0 when stale
+    CFont m_fontCaption;            // made from the system's caption font on first use
+    CBitmap m_bmpCache[2];          // finished caption: [0] inactive, [1] active
+    CaptionFill m_fillActive;
+    CaptionFill m_fillInactive;
+    int m_nTextAlign = 0;           // DT_LEFT, DT_CENTER or DT_RIGHT
+    COLORREF m_crTextActive = RGB(255, 255, 255);
+    COLORREF m_crTextInactive = RGB(255, 255, 255);
 };

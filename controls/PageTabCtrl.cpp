@@ -1,4 +1,4 @@
-#include "decoration/PageTabCtrl.h"
+#include "controls/PageTabCtrl.h"
 
 const MessageMap* CPageTabCtrl::GetMessageMap() const
 {

@@ -1,4 +1,4 @@
-#include "controls/CaptionPainter.h"
+#include "decoration/CaptionPainter.h"
 
 #include <cstddef>
 
@@ -48,16 +48,25 @@ void CCaptionPainter::ApplyCaptionText(const TitleTextRecord& record, BOOL mainW
     if (record.Def != 0)
         return;
     if (record.ActiveColour != kSystemCaptionColour)
-        m_crTextActive = record.ActiveColour;
+        SetTextColor(TRUE, record.ActiveColour);
     if (record.InactiveColour != kSystemCaptionColour)
-        m_crTextInactive = record.InactiveColour;
+        SetTextColor(FALSE, record.InactiveColour);
+    if (mainWindow)
+        SetTextAlign(record.Position);
     MarkStale();
     RedrawCaption();
-    if (mainWindow) {
-        m_nTextAlign = CaptionTextAlignment(record.Position);
-        MarkStale();
-        RedrawCaption();
-    }
+}
+
+void CCaptionPainter::SetTextColor(BOOL active, COLORREF colour)
+{
+    (active ? m_crTextActive : m_crTextInactive) = colour;
+    MarkStale();
+}
+
+void CCaptionPainter::SetTextAlign(int position)
+{
+    m_nTextAlign = CaptionTextAlignment(position);
+    MarkStale();
 }
 
 void CCaptionPainter::Attach(CWnd* wnd)
@@ -215,9 +224,7 @@ void CCaptionPainter::DrawTitleText(CDC& dc, const CaptionBox& box)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(m_bActive ? m_crTextActive : m_crTextInactive);
     RECT rect = {box.left, box.top, box.right, box.bottom};
-    // Mapped again here: the alignment may have been set directly, and any
-    // other flag in it (DT_CALCRECT, say) would draw nothing.
-    dc.DrawText(m_pWndHooked->GetWindowText(), &rect, kTitleFormat | CaptionTextAlignment(m_nTextAlign));
+    dc.DrawText(m_pWndHooked->GetWindowText(), &rect, kTitleFormat | m_nTextAlign);
     if (previousFont)
         dc.SelectObject(previousFont);
 }

@@ -11,24 +11,20 @@
 #pragma once
 #include <windows.h>
 
-#include "framework/MapPtrToPtr.h"
-#include "framework/Object.h"
+#include <unordered_map>
+
 #include "framework/Wnd.h"
 
-class CSubclassWnd : public CObject {
+class CSubclassWnd {
 public:
     CSubclassWnd() = default;
     // A hook still on its window takes itself off first.
-    ~CSubclassWnd() override;
+    virtual ~CSubclassWnd();
     CSubclassWnd(const CSubclassWnd&) = delete;
     CSubclassWnd& operator=(const CSubclassWnd&) = delete;
 
-    static const CRuntimeClass runtimeClass;
-    const CRuntimeClass* GetRuntimeClass() const override;
-
     // On `wnd` (taken off any window it was on before), or off with null.
     BOOL HookWnd(CWnd* wnd);
-    BOOL IsHooked() const { return m_pWndHooked != nullptr; }
 
     // Every message of the hooked window except WM_NCDESTROY. Passes the
     // message on to the next older hook, or to the window's previous procedure.
@@ -51,16 +47,17 @@ private:
 };
 
 // Window handle -> newest hook, for the whole process.
-class CHookMap : private CMapPtrToPtr {
+class CHookMap {
 public:
-    CHookMap() : CMapPtrToPtr(10) {}
-
     static CHookMap& Instance();
 
     void AddHook(HWND hwnd, CSubclassWnd* hook);
     void RemoveHook(CSubclassWnd* hook);
     void RemoveAllHooks(HWND hwnd);
     CSubclassWnd* FindHook(HWND hwnd) const;
+
+private:
+    std::unordered_map<HWND, CSubclassWnd*> m_hooks;
 };
 
 // The procedure of every hooked window.

@@ -1,4 +1,4 @@
-#include "mainwnd/ClipboardText.h"
+#include "framework/ClipboardText.h"
 
 #include <cstdint>
 #include <cstring>

@@ -1,11 +1,4 @@
-#include "decoration/SubclassWnd.h"
-
-const CRuntimeClass CSubclassWnd::runtimeClass = {"CSubclassWnd", &CObject::runtimeClass, kNoSchema, nullptr};
-
-const CRuntimeClass* CSubclassWnd::GetRuntimeClass() const
-{
-    return &runtimeClass;
-}
+#include "framework/SubclassWnd.h"
 
 CSubclassWnd::~CSubclassWnd()
 {
@@ -61,8 +54,8 @@ CHookMap& CHookMap::Instance()
 
 CSubclassWnd* CHookMap::FindHook(HWND hwnd) const
 {
-    void* hook = nullptr;
-    return Lookup(hwnd, hook) ? static_cast<CSubclassWnd*>(hook) : nullptr;
+    auto found = m_hooks.find(hwnd);
+    return found == m_hooks.end() ? nullptr : found->second;
 }
 
 void CHookMap::AddHook(HWND hwnd, CSubclassWnd* hook)
@@ -75,7 +68,7 @@ void CHookMap::AddHook(HWND hwnd, CSubclassWnd* hook)
         hook->m_pOldWndProc = reinterpret_cast<WNDPROC>(
             ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(HookedWindowProc)));
     }
-    SetAt(hwnd, hook);
+    m_hooks[hwnd] = hook;
 }
 
 void CHookMap::RemoveHook(CSubclassWnd* hook)
@@ -86,9 +79,9 @@ void CHookMap::RemoveHook(CSubclassWnd* hook)
         return;
     if (newest == hook) {
         if (hook->m_pNext) {
-            SetAt(hwnd, hook->m_pNext);
+            m_hooks[hwnd] = hook->m_pNext;
         } else {
-            RemoveKey(hwnd);
+            m_hooks.erase(hwnd);
             ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(hook->m_pOldWndProc));
         }
         return;

@@ -1,4 +1,4 @@
-#include "app/SharedMemory.h"
+#include "mainwnd/SharedMemory.h"
 
 #include <cstring>
 #include <string>
