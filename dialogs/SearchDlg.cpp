@@ -12,11 +12,6 @@ namespace {
 const int kInfoTabStop = 24;   // dialog units: lines up the info labels as in the main window
 // A fresh list of this many lines, about, holds their strings in one block.
 const int kLineBytesGuess = 64;
-
-bool KeyDown(int vk)
-{
-    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
-}
 }  // namespace
 
 const MessageMap* CSearchDlg::GetMessageMap() const
