@@ -1,0 +1,184 @@
+#include "core/ExactTextFormat.h"
+
+#include "core/BlockByteStreams.h"
+#include "core/HistoryItem.h"
+#include "core/HistoryList.h"
+
+#include <algorithm>
+#include <limits>
+#include <memory>
+
+using namespace ExactTextLayout;
+
+namespace {
+
+const size_t kUnitBytes = 2;
+
+// The units go to and from bytes in slices, so a long text costs no second
+// copy of itself.
+const size_t kSliceUnits = 8 * 1024;
+
+bool ReadExact(BlockAreaReader& area, std::u16string& exact, size_t units)
+{
+    exact.resize(units);
+    unsigned char bytes[kSliceUnits * kUnitBytes];
+    for (size_t done = 0; done < units;) {
+        size_t n = std::min(kSliceUnits, units - done);
+        if (!area.Read(bytes, n * kUnitBytes))
+            return false;
+        for (size_t i = 0; i < n; ++i)
+            exact[done + i] = static_cast<char16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
+        done += n;
+    }
+    return true;
+}
+
+bool WriteExact(BlockWriter& writer, const std::u16string& exact)
+{
+    unsigned char bytes[kSliceUnits * kUnitBytes];
+    for (size_t done = 0; done < exact.size();) {
+        size_t n = std::min(kSliceUnits, exact.size() - done);
+        for (size_t i = 0; i < n; ++i) {
+            bytes[2 * i] = static_cast<unsigned char>(exact[done + i]);
+            bytes[2 * i + 1] = static_cast<unsigned char>(exact[done + i] >> 8);
+        }
+        if (!writer.Put(bytes, n * kUnitBytes))
+            return false;
+        done += n;
+    }
+    return true;
+}
+
+// What the clipboard gives ends at the first NUL and an empty text never
+// needs an exact form, so a record that holds either was not written by us.
+bool IsPlausibleExact(const std::u16string& exact)
+{
+    return !exact.empty() && exact.find(u'\0') == std::u16string::npos;
+}
+
+} // namespace
+
+uint32_t HashBytes(const void* data, size_t size, uint32_t hash)
+{
+    const unsigned char* p = static_cast<const unsigned char*>(data);
+    for (size_t i = 0; i < size; ++i) {
+        hash ^= p[i];
+        hash *= 16777619u;
+    }
+    return hash;
+}
+
+uint32_t HashExact(const std::u16string& exact)
+{
+    uint32_t hash = 2166136261u;
+    for (char16_t unit : exact) {
+        unsigned char bytes[kUnitBytes] = {static_cast<unsigned char>(unit), static_cast<unsigned char>(unit >> 8)};
+        hash = HashBytes(bytes, sizeof bytes, hash);
+    }
+    return hash;
+}
+
+bool ReadExactTextRecords(IByteReader& in, std::vector<ExactTextRecord>& records)
+{
+    records.clear();
+    RecordFileFrame frame;
+    if (!ReadRecordFileFrame(in, kFileMagic, kTrailerMagic, frame) || frame.trailerValue != frame.count)
+        return false;
+    const uint32_t count = frame.count;
+
+    // Nothing is trusted beyond what the file's size allows.
+    const uint64_t recordArea = frame.areaSize;
+    if (count > recordArea / kRecordHeaderSize)
+        return false;
+
+    BlockAreaReader area(in, recordArea);
+    std::vector<ExactTextRecord> read;
+    read.reserve(count);
+    bool anyBefore = false;
+    uint32_t lastPosition = 0;
+    for (uint32_t i = 0; i < count; ++i) {
+        unsigned char head[kRecordHeaderSize];
+        if (!area.Read(head, sizeof head) || GetU32(head) != kRecordMagic)
+            return false;
+        const uint32_t units = GetU32(head + 16);
+        if (units > area.Left() / kUnitBytes)
+            return false;
+
+        ExactTextRecord record;
+        record.position = GetU32(head + 4);
+        record.time = static_cast<int32_t>(GetU32(head + 8));
+        record.textHash = GetU32(head + 12);
+        if (!ReadExact(area, record.exact, units))
+            return false;
+        bool inOrder = !anyBefore || record.position > lastPosition;
+        if (inOrder && IsPlausibleExact(record.exact) && HashExact(record.exact) == GetU32(head + 20)) {
+            anyBefore = true;
+            lastPosition = record.position;
+            read.push_back(std::move(record));
+        }
+    }
+    // The records must fill the area exactly up to the trailer.
+    if (area.Left() != 0)
+        return false;
+    records = std::move(read);
+    return true;
+}
+
+size_t AttachExactTexts(std::vector<ExactTextRecord>& records, const IHistoryList& list)
+{
+    size_t attached = 0;
+    const uint32_t count = static_cast<uint32_t>(std::max(list.GetCount(), 0));
+    for (ExactTextRecord& record : records) {
+        if (record.position >= count)
+            break;   // positions rise, so no later record fits either
+        HistoryItem* item = list.GetItem(static_cast<int>(record.position));
+        if (!item || item->time != record.time ||
+            HashBytes(item->text.data(), item->text.size()) != record.textHash)
+            continue;
+        item->exact = std::make_unique<std::u16string>(std::move(record.exact));
+        ++attached;
+    }
+    records.clear();
+    return attached;
+}
+
+bool LoadExactTexts(IByteReader& in, const IHistoryList& list)
+{
+    std::vector<ExactTextRecord> records;
+    if (!ReadExactTextRecords(in, records))
+        return false;
+    AttachExactTexts(records, list);
+    return true;
+}
+
+bool WriteExactTextRecords(IByteWriter& out, const IHistoryList& list)
+{
+    const int count = std::max(list.GetCount(), 0);
+    uint32_t records = 0;
+    for (int i = 0; i < count; ++i) {
+        const HistoryItem* item = list.GetItem(i);
+        if (item && item->HasExact())
+            ++records;
+    }
+
+    BlockWriter writer(out);
+    if (!writer.PutU32s({kFileMagic, records, 0}))
+        return false;
+    const size_t longest = std::numeric_limits<uint32_t>::max() / kUnitBytes;
+    for (int i = 0; i < count; ++i) {
+        const HistoryItem* item = list.GetItem(i);
+        if (!item)
+            return false;
+        if (!item->HasExact())
+            continue;
+        const std::u16string& exact = *item->exact;
+        if (exact.size() > longest)
+            return false;
+        if (!writer.PutU32s({kRecordMagic, static_cast<uint32_t>(i), static_cast<uint32_t>(item->time),
+                             HashBytes(item->text.data(), item->text.size()),
+                             static_cast<uint32_t>(exact.size()), HashExact(exact)}) ||
+            !WriteExact(writer, exact))
+            return false;
+    }
+    return writer.PutU32s({kTrailerMagic, records}) && writer.Flush();
+}
