@@ -48,13 +48,18 @@ BOOL CMainDialog::CopyItemToClipboard(int index)
         return FALSE;
     m_history.MoveToTop(index);
     UpdateInfoView();
-    return m_history.WriteBackToClipboard(item->text);
+    return m_history.WriteBackToClipboard(*item);
 }
 
 bool CMainDialog::WriteClipboardText(const std::string& text)
 {
     HGLOBAL block = MakeTextBlock(text.data(), text.size());
     return block && PlaceTextBlock(m_hWnd, block);
+}
+
+bool CMainDialog::WriteClipboardEntry(const HistoryItem& item)
+{
+    return WriteClipboardText(item.text);
 }
 
 void CMainDialog::EmptyClipboard()

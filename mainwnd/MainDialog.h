@@ -67,7 +67,8 @@ public:
     // --- History commands
     void CopySelected(BOOL close);
     BOOL CopyItemToClipboard(int index);
-    bool WriteClipboardText(const std::string& text) override;
+    bool WriteClipboardText(const std::string& text);
+    bool WriteClipboardEntry(const HistoryItem& item) override;
     void PasteToPrevious(BOOL close, BOOL copyFirst);
 
     // --- Hotkeys and tray
