@@ -85,7 +85,7 @@ int CmdFocusMain();
 // --- the clipboard (Clipboard.cpp) ------------------------------------------
 
 int CmdCopy(const Args& a);
-int CmdClipboard();
+int CmdClipboard(bool unicode);
 // CF_TEXT with its terminating NUL, owned by the window.
 void PutClipboardText(HWND owner, const std::string& text);
 
@@ -121,6 +121,7 @@ int CmdMenuRects();
 int CmdPasteTarget(const Args& a);
 int CmdDismissBox(const std::string& title, DWORD ms);
 int CmdCloseWindowLike(const std::string& text, DWORD ms);
+int CmdEditTextOfClass(const std::string& className, DWORD ms);
 int CmdRecordArgs(const std::string& file);
 int CmdProcessObject(DWORD pid);
 
