@@ -57,9 +57,15 @@ bool CMainDialog::WriteClipboardText(const std::string& text)
     return block && PlaceTextBlock(m_hWnd, block);
 }
 
+// The exact text goes beside the Shift-JIS bytes, so that Unicode programs
+// get back exactly what was copied.
 bool CMainDialog::WriteClipboardEntry(const HistoryItem& item)
 {
-    return WriteClipboardText(item.text);
+    HGLOBAL block = MakeTextBlock(item.text.data(), item.text.size());
+    if (!block)
+        return false;
+    HGLOBAL unicode = item.HasExact() ? MakeUnicodeTextBlock(item.exact->data(), item.exact->size()) : nullptr;
+    return PlaceTextBlocks(m_hWnd, block, unicode);
 }
 
 void CMainDialog::EmptyClipboard()
