@@ -5,6 +5,7 @@
 #include "core/HistoryList.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -14,39 +15,55 @@ namespace {
 
 const size_t kUnitBytes = 2;
 
-// The units go to and from bytes in slices, so a long text costs no second
-// copy of itself.
-const size_t kSliceUnits = 8 * 1024;
+// The file holds UTF-16LE, which is how the text lies in memory on every
+// machine this program runs on; elsewhere the units are turned around.
+bool HostIsLittleEndian()
+{
+    const uint16_t probe = 1;
+    unsigned char first;
+    std::memcpy(&first, &probe, 1);
+    return first == 1;
+}
+
+void SwapUnits(std::u16string& text)
+{
+    for (char16_t& unit : text)
+        unit = static_cast<char16_t>((unit >> 8) | (unit << 8));
+}
 
 bool ReadExact(BlockAreaReader& area, std::u16string& exact, size_t units)
 {
     exact.resize(units);
-    unsigned char bytes[kSliceUnits * kUnitBytes];
-    for (size_t done = 0; done < units;) {
-        size_t n = std::min(kSliceUnits, units - done);
-        if (!area.Read(bytes, n * kUnitBytes))
-            return false;
-        for (size_t i = 0; i < n; ++i)
-            exact[done + i] = static_cast<char16_t>(bytes[2 * i] | bytes[2 * i + 1] << 8);
-        done += n;
-    }
+    if (units != 0 && !area.Read(&exact[0], units * kUnitBytes))
+        return false;
+    if (!HostIsLittleEndian())
+        SwapUnits(exact);
     return true;
 }
 
 bool WriteExact(BlockWriter& writer, const std::u16string& exact)
 {
-    unsigned char bytes[kSliceUnits * kUnitBytes];
-    for (size_t done = 0; done < exact.size();) {
-        size_t n = std::min(kSliceUnits, exact.size() - done);
-        for (size_t i = 0; i < n; ++i) {
-            bytes[2 * i] = static_cast<unsigned char>(exact[done + i]);
-            bytes[2 * i + 1] = static_cast<unsigned char>(exact[done + i] >> 8);
-        }
-        if (!writer.Put(bytes, n * kUnitBytes))
-            return false;
-        done += n;
-    }
-    return true;
+    if (HostIsLittleEndian())
+        return writer.Put(exact.data(), exact.size() * kUnitBytes);
+    std::u16string swapped = exact;
+    SwapUnits(swapped);
+    return writer.Put(swapped.data(), swapped.size() * kUnitBytes);
+}
+
+uint64_t LoadU64(const unsigned char* p)
+{
+    uint64_t value = 0;
+    for (int i = 7; i >= 0; --i)
+        value = value << 8 | p[i];
+    return value;
+}
+
+uint64_t Mix(uint64_t hash)
+{
+    hash ^= hash >> 32;
+    hash *= 0xD6E8FEB86659FD93ull;
+    hash ^= hash >> 32;
+    return hash;
 }
 
 // What the clipboard gives ends at the first NUL and an empty text never
@@ -58,24 +75,26 @@ bool IsPlausibleExact(const std::u16string& exact)
 
 } // namespace
 
-uint32_t HashBytes(const void* data, size_t size, uint32_t hash)
+// Eight bytes a step: a history's texts are hashed at every start-up.
+uint32_t HashBytes(const void* data, size_t size)
 {
     const unsigned char* p = static_cast<const unsigned char*>(data);
-    for (size_t i = 0; i < size; ++i) {
-        hash ^= p[i];
-        hash *= 16777619u;
-    }
-    return hash;
+    uint64_t hash = 0x9E3779B97F4A7C15ull ^ size;
+    for (; size >= 8; p += 8, size -= 8)
+        hash = (hash ^ LoadU64(p)) * 0xFF51AFD7ED558CCDull;
+    uint64_t tail = 0;
+    for (size_t i = size; i-- > 0;)
+        tail = tail << 8 | p[i];
+    return static_cast<uint32_t>(Mix(hash ^ tail));
 }
 
 uint32_t HashExact(const std::u16string& exact)
 {
-    uint32_t hash = 2166136261u;
-    for (char16_t unit : exact) {
-        unsigned char bytes[kUnitBytes] = {static_cast<unsigned char>(unit), static_cast<unsigned char>(unit >> 8)};
-        hash = HashBytes(bytes, sizeof bytes, hash);
-    }
-    return hash;
+    if (HostIsLittleEndian())
+        return HashBytes(exact.data(), exact.size() * kUnitBytes);
+    std::u16string swapped = exact;
+    SwapUnits(swapped);
+    return HashBytes(swapped.data(), swapped.size() * kUnitBytes);
 }
 
 bool ReadExactTextRecords(IByteReader& in, std::vector<ExactTextRecord>& records)

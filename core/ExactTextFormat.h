@@ -37,9 +37,10 @@ struct ExactTextRecord {
     std::u16string exact;
 };
 
-// FNV-1a over the bytes: cheap, and enough to tell a record's entry from
-// another one at the same position with the same time.
-uint32_t HashBytes(const void* data, size_t size, uint32_t hash = 2166136261u);
+// A fast hash of the bytes: enough to tell a record's entry from another one
+// at the same position with the same time, and to notice a damaged record.
+uint32_t HashBytes(const void* data, size_t size);
+// The hash of the text as the file holds it (UTF-16LE).
 uint32_t HashExact(const std::u16string& exact);
 
 // Reads the records in file order. A file whose frame is damaged (magic,
