@@ -127,10 +127,11 @@ bool ReadExactTextRecords(IByteReader& in, std::vector<ExactTextRecord>& records
         record.position = GetU32(head + 4);
         record.time = static_cast<int32_t>(GetU32(head + 8));
         record.textHash = GetU32(head + 12);
-        if (!ReadExact(area, record.exact, units))
+        record.exact = std::make_unique<std::u16string>();
+        if (!ReadExact(area, *record.exact, units))
             return false;
         bool inOrder = !anyBefore || record.position > lastPosition;
-        if (inOrder && IsPlausibleExact(record.exact) && HashExact(record.exact) == GetU32(head + 20)) {
+        if (inOrder && IsPlausibleExact(*record.exact) && HashExact(*record.exact) == GetU32(head + 20)) {
             anyBefore = true;
             lastPosition = record.position;
             read.push_back(std::move(record));
@@ -154,7 +155,7 @@ size_t AttachExactTexts(std::vector<ExactTextRecord>& records, const IHistoryLis
         if (!item || item->time != record.time ||
             HashBytes(item->text.data(), item->text.size()) != record.textHash)
             continue;
-        item->exact = std::make_unique<std::u16string>(std::move(record.exact));
+        item->exact = std::move(record.exact);
         ++attached;
     }
     records.clear();

@@ -14,6 +14,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,8 @@ struct ExactTextRecord {
     uint32_t position = 0;   // index of the entry in the history file, newest 0
     int32_t time = 0;
     uint32_t textHash = 0;   // HashBytes of the entry's Shift-JIS text
-    std::u16string exact;
+    // Made where the entry will hold it, so attaching it costs nothing.
+    std::unique_ptr<std::u16string> exact;
 };
 
 // A fast hash of the bytes: enough to tell a record's entry from another one

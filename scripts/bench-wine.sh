@@ -58,22 +58,30 @@ timed_start() {
 "$build/bench/make_history" 9999 240 "$build/bench-9999-exact.his" --exact
 cp "$build/bench-9999-exact.his" "$build/bench-9999-shift-jis.his"
 
+# The two sides of each comparison alternate, so that a machine whose load
+# changes during the run weighs on both alike.
 exact_texts() {
+  local runs=7 i sjis beyond plain exact
   # 524,288 UTF-16 units (1 MB) each, copied as a Unicode program copies.
-  echo "==== capture of 1 MB copied as Unicode text (ms, median of 5)"
+  echo "==== capture of 1 MB copied as Unicode text (ms, median of $runs)"
   timed_start "" >/dev/null
-  local sjis beyond
-  sjis=$(for i in $(seq 5); do qd copy "Bench $i" "あいうえお$i" --unicode --repeat 87381 --time; done | median)
-  beyond=$(for i in $(seq 5); do qd copy "Bench $i" "café 😀$i" --unicode --repeat 65536 --time; done | median)
+  for i in $(seq "$runs"); do
+    qd copy "Bench $i" "あいうえお$i" --unicode --repeat 87381 --time >>"$WORK/sjis.ms"
+    qd copy "Bench $i" "café 😀$i" --unicode --repeat 65536 --time >>"$WORK/beyond.ms"
+  done
+  sjis=$(median <"$WORK/sjis.ms"); beyond=$(median <"$WORK/beyond.ms")
   qd exit-timed >/dev/null
   echo "Japanese (Shift-JIS holds it): $sjis"
   echo "outside Shift-JIS (exact form kept): $beyond"
   awk -v a="$beyond" -v b="$sjis" 'BEGIN { printf "ratio: %.2fx (target: at most 1.5x)\n", a / b }'
 
-  echo "==== start-up to main window, 9,999 entries (ms, median of 5)"
-  local plain exact
-  plain=$(for i in $(seq 5); do timed_start "$build/bench-9999-shift-jis.his"; qd exit-timed >/dev/null; done | median)
-  exact=$(for i in $(seq 5); do timed_start "$build/bench-9999-exact.his"; qd exit-timed >/dev/null; done | median)
+  echo "==== start-up to main window, 9,999 entries (ms, median of $runs)"
+  for i in $(seq "$runs"); do
+    timed_start "$build/bench-9999-shift-jis.his" >>"$E2E_WORK/plain.ms"; qd exit-timed >/dev/null
+    timed_start "$build/bench-9999-exact.his" >>"$E2E_WORK/exact.ms"; qd exit-timed >/dev/null
+  done
+  plain=$(median <"$E2E_WORK/plain.ms"); exact=$(median <"$E2E_WORK/exact.ms")
+  rm -f "$E2E_WORK/plain.ms" "$E2E_WORK/exact.ms"
   echo "without exact forms: $plain"
   echo "each with an exact form: $exact"
   awk -v a="$exact" -v b="$plain" 'BEGIN { printf "ratio: %.2fx (target: at most 1.2x)\n", a / b }'

@@ -53,8 +53,8 @@ void ReadExactTextFile(const IHistoryList& list, const std::string& historyPath)
         RawFileByteReader reader(file);
         LoadExactTexts(reader, list);
     } catch (...) {
-        // Out of memory, or a read that failed outright: the entries keep
-        // whatever was attached and their Shift-JIS text.
+        // Out of memory, or a read that failed outright: nothing was
+        // attached yet, and the entries keep their Shift-JIS text.
     }
 }
 
