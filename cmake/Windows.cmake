@@ -5,8 +5,22 @@ enable_language(RC)
 add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 STRICT NOMINMAX)
 add_compile_options(${QUILLORN_CHARSET_FLAGS} -Wall -Wno-unknown-pragmas)
 add_link_options(-static)
+# The program's version, defined here once: the build writes it into
+# res/version.h, from which the title screen's version string and the
+# executable's version resource are both made.
+set(QUILLORN_VERSION 2.01)
+if(NOT QUILLORN_VERSION MATCHES "^([0-9]+)\\.([0-9]+)$")
+  message(FATAL_ERROR "QUILLORN_VERSION must be MAJOR.MINOR, not ${QUILLORN_VERSION}")
+endif()
+set(major "${CMAKE_MATCH_1}")
+set(minor "${CMAKE_MATCH_2}")
+# The version resource holds numbers: 2.01 is 2, 1.
+string(REGEX REPLACE "^0+([0-9])" "\\1" QUILLORN_VERSION_MAJOR "${major}")
+string(REGEX REPLACE "^0+([0-9])" "\\1" QUILLORN_VERSION_MINOR "${minor}")
+configure_file(${PROJECT_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/generated/res/version.h @ONLY)
+
 # windres reads UTF-8 scripts (#pragma code_page(65001)) and needs the same include root.
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -c 65001")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR}/generated -c 65001")
 
 set(win32_libs user32 gdi32 comctl32 comdlg32 shell32 advapi32 ole32)
 
@@ -29,8 +43,10 @@ list(REMOVE_ITEM program_sources ${PROJECT_SOURCE_DIR}/app/ClipHistoryApp.cpp)
 add_library(quillorn_program STATIC ${program_sources})
 target_link_libraries(quillorn_program PUBLIC quillorn_framework)
 
-add_executable(Quillorn WIN32 app/ClipHistoryApp.cpp res/Quillorn.rc)
+add_executable(Quillorn WIN32 app/ClipHistoryApp.cpp res/Quillorn.rc res/fileinfo.rc)
 target_link_libraries(Quillorn PRIVATE quillorn_program)
+# The exe users get carries no symbols.
+target_link_options(Quillorn PRIVATE $<$<CONFIG:Release>:-s>)
 
 # GoogleTest for Windows, built from the sources the distribution installs.
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (the distribution's googletest package)")
@@ -39,12 +55,24 @@ add_library(gtest_win STATIC ${gtest_src}/src/gtest-all.cc ${gtest_src}/src/gtes
 target_include_directories(gtest_win SYSTEM PUBLIC ${gtest_src}/include PRIVATE ${gtest_src})
 target_compile_options(gtest_win PRIVATE -w)
 
-# The Wine bed (Xvfb + private prefix) that the Win32 and end-to-end tests share:
-# started before the first of them, stopped after the last.
+# Two Wine beds (each its own Xvfb display and prefix) that the Win32 and
+# end-to-end tests share: started side by side before the first of them,
+# stopped after the last. Each test takes one bed as the resource "winebed",
+# so that with the spec file below ctest -j2 runs two tests at once, never two
+# in one bed:
+#   ctest --test-dir build/win -j2 --resource-spec-file $PWD/build/win/winebeds.json
+# Without the spec file, run them one at a time (no -j): all use the first bed.
 set(QUILLORN_BED ${CMAKE_BINARY_DIR}/winebed)
-add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BED})
-add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BED})
-set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 180)
+set(QUILLORN_BEDS ${QUILLORN_BED} ${CMAKE_BINARY_DIR}/winebed2)
+file(WRITE ${CMAKE_BINARY_DIR}/winebeds.json [=[
+{
+  "version": {"major": 1, "minor": 0},
+  "local": [{"winebed": [{"id": "winebed", "slots": 1}, {"id": "winebed2", "slots": 1}]}]
+}
+]=])
+add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BEDS})
+add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BEDS})
+set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 300)
 set_tests_properties(winebed_stop PROPERTIES FIXTURES_CLEANUP winebed TIMEOUT 60)
 
 add_subdirectory(tests/driver)

@@ -6,6 +6,8 @@
 
 namespace {
 const int kSwatchPenWidth = 2;
+// Between the face's edge and the swatch's outline.
+const int kFocusInset = 3;
 }
 
 void CColorButton::SetColor(COLORREF colour)
@@ -55,6 +57,14 @@ void CColorButton::DrawItem(DRAWITEMSTRUCT* item)
         ::Rectangle(memory, swatch.left, swatch.top, swatch.right, swatch.bottom);
         memory.SelectObject(oldBrush);
         memory.SelectObject(oldPen);
+    }
+
+    // The button is a tab stop: it shows when the keyboard is on it, unless
+    // the window hides focus marks until the keyboard is used.
+    if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = client;
+        ::InflateRect(&focus, -kFocusInset, -kFocusInset);
+        ::DrawFocusRect(memory, &focus);
     }
 
     target.BitBlt(0, 0, client.right, client.bottom, &memory, 0, 0, SRCCOPY);

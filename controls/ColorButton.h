@@ -10,7 +10,8 @@
 //    and repaints the button at once.
 //
 // A disabled button shows an empty outline in the shadow colour, never its
-// colour; a button too small for a swatch shows only its face.
+// colour; a button too small for a swatch shows only its face. With the
+// keyboard focus it shows the dotted focus rectangle around its swatch.
 #pragma once
 #include "framework/Button.h"
 

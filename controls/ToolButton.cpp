@@ -23,7 +23,7 @@ void CToolButton::NotifyHotChange(DWORD flags)
     NMBCHOTITEM hot{};
     hot.hdr.hwndFrom = m_hWnd;
     hot.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-    hot.hdr.code = BCN_HOTITEMCHANGE;
+    hot.hdr.code = UN_TOOLHOVER;
     hot.dwFlags = flags;
     ::SendMessageA(::GetParent(m_hWnd), WM_NOTIFY, hot.hdr.idFrom, reinterpret_cast<LPARAM>(&hot));
 }

@@ -1,5 +1,6 @@
 #include "core/FontChoice.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <limits>
@@ -79,10 +80,14 @@ FontStyle StyleOfFont(int32_t weight, uint8_t italic)
     return slanted ? FontStyle::Italic : FontStyle::Regular;
 }
 
+// Case is ignored as the style box's own search ignores it, so that a style
+// the OK check lets pass is also the style the font gets.
 FontStyle StyleOfName(const std::string& text)
 {
+    auto sameLetters = [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); };
     for (int i = 0; i < kFontStyleCount; ++i) {
-        if (text == kStyleNames[i])
+        std::string name = kStyleNames[i];
+        if (text.size() == name.size() && std::equal(text.begin(), text.end(), name.begin(), sameLetters))
             return static_cast<FontStyle>(i);
     }
     return FontStyle::Regular;

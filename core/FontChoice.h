@@ -35,7 +35,8 @@ const char* FontStyleName(FontStyle style);
 // The style a stored font shows as: bold from weight 700 up, italic only for
 // an italic flag of exactly 1.
 FontStyle StyleOfFont(int32_t weight, uint8_t italic);
-// The style a text names, compared exactly; any other text is Regular.
+// The style a text names, compared without regard to case ("bold" is Bold);
+// any other text is Regular.
 FontStyle StyleOfName(const std::string& text);
 int32_t WeightOfStyle(FontStyle style);
 uint8_t ItalicOfStyle(FontStyle style);

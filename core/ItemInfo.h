@@ -14,6 +14,6 @@ using LocalTimeFunction = bool (*)(int64_t secondsSince1970, std::tm& fields);
 bool BreakDownLocalTime(int64_t secondsSince1970, std::tm& fields);
 
 // Size, capture date and time in local time, and source window title, on
-// three lines. The year is printed as years since 1900 (98 for 1998, 100 for
-// 2000), and the time without leading zeros.
+// three lines. The year has all its digits (1998, 2026), the time no leading
+// zeros.
 std::string FormatItemInfo(const HistoryItem& item, LocalTimeFunction breakDown = BreakDownLocalTime);

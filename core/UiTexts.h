@@ -9,8 +9,8 @@ inline const char kDefaultUserName[] = "あなた";
 // Stands for a line break in a history list line.
 inline const char kLineBreakMarker[] = "(改)";
 
-// The info view's description of an entry: size, local date with the years
-// since 1900, weekday, time without leading zeros, source window title.
+// The info view's description of an entry: size, local date with the whole
+// year, weekday, time without leading zeros, source window title.
 inline const char kItemInfoFormat[] =
     "サイズ\t： %d Bytes\r\n日付\t： %d/%d/%d %s （%d:%d:%d）\r\nアプリ\t： %s";
 

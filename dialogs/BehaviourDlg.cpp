@@ -91,6 +91,7 @@ void CBehaviourDlg::UpdateLimitDisplay()
         m_staticUnit.SetWindowText(kLimitUnitEntries);
         m_spinLimit.SetPos(s.HNumber);
     }
+    m_nShownLimit = m_spinLimit.GetPos();
 }
 
 void CBehaviourDlg::OnLimitKind()
@@ -137,6 +138,10 @@ void CBehaviourDlg::OnOK()
     }
     const AppSettings& s = m_host.Settings();
     int kind = ::IsDlgButtonChecked(m_hWnd, IDC_LIMIT_BY_COUNT) ? kLimitByCount : kLimitBySize;
+    // A limit set beyond the box's range in the registry shows as the range's
+    // end; left as shown, it stands for the stored limit still.
+    if (limit == m_nShownLimit)
+        limit = kind == kLimitBySize ? s.HQuantity : s.HNumber;
     int storedKind = s.HistoryType != 0 ? kLimitBySize : kLimitByCount;
     int storedLimit = storedKind == kLimitBySize ? s.HQuantity : s.HNumber;
     if (kind == storedKind && limit == storedLimit) {

@@ -53,4 +53,6 @@ private:
     CSpinButtonCtrl m_spinLimit;
     // Only cleared by the first exchange: the code checks one radio itself.
     int m_nLimitKind = -1;
+    // The limit the box showed for its kind when the kind was shown.
+    int m_nShownLimit = 0;
 };

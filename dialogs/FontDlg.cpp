@@ -140,7 +140,11 @@ void CFontDlg::UpdateSample()
                 combo->SetWindowText(combo->GetLBText(selected).c_str());
         }
     }
+    BuildSample();
+}
 
+void CFontDlg::BuildSample()
+{
     LOGFONTA font = SampleLogFont();
     CopyFaceName(m_comboFace.GetWindowText(), font.lfFaceName);
     // A size or style that still shows the font as it is keeps its exact
@@ -172,8 +176,8 @@ void CFontDlg::RefuseChoice(CComboBox& combo, const char* why)
     GotoDlgCtrl(combo);
 }
 
-// The font committed is the sample as last built: a size typed and confirmed
-// with Enter without leaving its field is checked, but not yet in the sample.
+// The font committed is built from what the boxes hold now: Enter pressed in
+// a box the user has just typed into leaves no kill-focus update behind.
 void CFontDlg::OnOK()
 {
     if (m_comboFace.FindStringExact(-1, m_comboFace.GetWindowText().c_str()) == CB_ERR) {
@@ -188,6 +192,7 @@ void CFontDlg::OnOK()
         RefuseChoice(m_comboSize, kChooseValidFontSize);
         return;
     }
+    BuildSample();
     LOGFONTA font = SampleLogFont();
     memcpy(static_cast<void*>(&m_host.Settings().Font), &font, sizeof font);
     m_host.ApplyListFont();

@@ -24,8 +24,10 @@ private:
     void FillSizes();
     void FillStyles();
     void FillFaces();
-    // Builds the sample font from the three boxes and shows it.
+    // Brings a box's edit field up to its chosen entry, then builds the sample.
     void UpdateSample();
+    // Builds the sample font from the three boxes' texts and shows it.
+    void BuildSample();
     LOGFONTA SampleLogFont() const;
     void RefuseChoice(CComboBox& combo, const char* why);
 

@@ -65,8 +65,10 @@ LRESULT CClipboardViewer::OnDrawClipboard(WPARAM, LPARAM)
     if (!m_bCapturing)
         return 0;
     // Wine announces text from the X clipboard a second time while it is
-    // being read; that inner notice only goes down the chain.
-    if (!m_bReadingClipboard) {
+    // being read, and under load only after the read is over; either notice
+    // is about a clipboard already read and only goes down the chain. Any
+    // new text on the clipboard has a new sequence number.
+    if (!m_bReadingClipboard && ::GetClipboardSequenceNumber() != m_dwClipboardRead) {
         if (!m_bSelfCopy && HasClassName(::GetForegroundWindow(), kDeferredReadClass)) {
             ::SendMessageA(m_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
             ::PostMessageA(m_hWnd, UM_DEFERREDCAPTURE, 0, 0);
@@ -116,6 +118,7 @@ void CClipboardViewer::AddClipboardText()
     }
     m_bReadingClipboard = FALSE;
     ::CloseClipboard();
+    m_dwClipboardRead = ::GetClipboardSequenceNumber();
 }
 
 // Called with the clipboard open.

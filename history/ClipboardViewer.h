@@ -57,4 +57,5 @@ private:
     BOOL m_bCapturing = FALSE;
     BOOL m_bSelfCopy = FALSE;
     BOOL m_bReadingClipboard = FALSE;
+    DWORD m_dwClipboardRead = 0;    // the clipboard's sequence number at the last read
 };

@@ -39,12 +39,12 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnCommand(IDC_TOOL_EXIT, &CMainDialog::OnToolExit),
         OnCommand(ID_VIEW_PASTE, &CMainDialog::OnViewPaste),
         OnCommand(ID_VIEW_PASTE_CLOSE, &CMainDialog::OnViewPasteClose),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_VIEW, &CMainDialog::OnToolHotChange),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolHotChange),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_FONT, &CMainDialog::OnToolHotChange),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_CUSTOMIZE, &CMainDialog::OnToolHotChange),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_VERSION, &CMainDialog::OnToolHotChange),
-        OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_EXIT, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_VIEW, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_FONT, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_CUSTOMIZE, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_VERSION, &CMainDialog::OnToolHotChange),
+        OnNotify(UN_TOOLHOVER, IDC_TOOL_EXIT, &CMainDialog::OnToolHotChange),
         OnCommand(IDC_TOOL_VERSION, &CMainDialog::OnToolVersion),
         OnMessage(UM_TRAYNOTIFY, &CMainDialog::OnTrayNotify),
         OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
@@ -193,11 +193,14 @@ void CMainDialog::ApplyListFont()
     LOGFONTA font;
     static_assert(sizeof font == sizeof m_settings.Font, "the stored font has the LOGFONT layout");
     memcpy(&font, &m_settings.Font, sizeof font);
-    m_fontList.DeleteObject();
-    if (!m_fontList.CreateFontIndirect(&font))
+    // The views give up the old font only once the new one exists and they
+    // draw with it; a font that cannot be made leaves them as they are.
+    HFONT created = ::CreateFontIndirectA(&font);
+    if (!created)
         return;
-    m_listHistory.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
-    m_editTextPreview.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(static_cast<HFONT>(m_fontList)), TRUE);
+    m_listHistory.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    m_editTextPreview.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(created), TRUE);
+    m_fontList.Attach(created);
 }
 
 // Selecting the last entry and then the first scrolls the list to the top.

@@ -32,9 +32,11 @@ void CMainDialog::TrimHistoryToLimit()
     m_history.TrimHistory(true);
 }
 
+// Changed from the advanced dialog, while this window sits disabled under it
+// and the behaviour dialog: the activation stays with the dialogs.
 void CMainDialog::SetAlwaysOnTop(BOOL onTop)
 {
-    SetWindowPos(onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void CMainDialog::SetToolInfo(BOOL show)

@@ -12,17 +12,23 @@ export QUILLORN_EXE=$build/win/Quillorn.exe
 export QDRIVER=$build/win/tests/driver/qdriver.exe
 export E2E_WORK=$build
 
+# However the demo ends: the program first, then the bed it runs in.
+stop_demo() {
+  if declare -F stop_quillorn >/dev/null; then stop_quillorn; fi
+  "$root/scripts/winebed.sh" stop "$QUILLORN_BED"
+}
+trap stop_demo EXIT
+trap 'exit 130' INT TERM
 "$root/scripts/winebed.sh" start "$QUILLORN_BED" || exit 1
-trap '"$root/scripts/winebed.sh" stop "$QUILLORN_BED"' EXIT
 
 # The demo shares its steps with the end-to-end tests.
 # shellcheck disable=SC1091
 source "$root/tests/e2e/lib.sh"
 # shellcheck disable=SC1091
 source "$root/tests/e2e/quickselect_steps.sh"
+trap stop_demo EXIT   # in place of the tests' own
 TEST_NAME=demo
 WORK=$build/demo
-trap 'stop_quillorn; "$root/scripts/winebed.sh" stop "$QUILLORN_BED"' EXIT
 
 prepare_work
 "$root/scripts/to-windows-text.sh" "$root/package/QuickSelect.txt" "$WORK/QuickSelect.txt" || exit 1
@@ -39,7 +45,8 @@ read -r x y w _ <<<"$(qd rect)"
 move_cursor $((x + w + 12)) $((y + 24)) >/dev/null
 open_popup_by_hotkey "the QuickSelect hotkey"
 qd key down >/dev/null; qd key right >/dev/null   # the first entry, the history, unfolds
-sleep 0.5
+poll eval '[ "$(qd menu-rects | wc -l)" = 2 ]' || echo "demo: the history submenu did not unfold" >&2
+settle
 png=$(screenshot quillorn-demo) || { echo "demo: no screenshot" >&2; exit 1; }
 qd key esc >/dev/null; qd key esc >/dev/null
 echo "Screenshot: $png"

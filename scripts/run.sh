@@ -16,10 +16,14 @@ cmake --build "$build/win" -j"$(nproc)" --target Quillorn qdriver >/dev/null
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   export WINEPREFIX=${QUILLORN_WINEPREFIX:-$HOME/.local/share/quillorn/wine}
   export WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
-  if [ ! -d "$WINEPREFIX" ]; then
+  # The last step of the prefix's set-up leaves a mark: a set-up cut short
+  # (Ctrl-C, a full disk) is finished on the next run.
+  if [ ! -f "$WINEPREFIX/.quillorn-prefix-ready" ]; then
     mkdir -p "$(dirname "$WINEPREFIX")"   # Wine makes the prefix, not its parents
     wine wineboot -i </dev/null >/dev/null 2>&1
     "$root/scripts/prefix-setup.sh"
+    wineserver -w
+    touch "$WINEPREFIX/.quillorn-prefix-ready"
   fi
   # The history and phrase files live beside the executable.
   mkdir -p "$build/run"

@@ -47,15 +47,17 @@ TEST(FontChoice, StoredWeightAndItalicShowAsOneOfFourStyles)
     EXPECT_STREQ(FontStyleName(StyleOfFont(100, 2)), "Regular") << "only an italic flag of 1 counts";
 }
 
-TEST(FontChoice, StyleNamesAreComparedExactly)
+TEST(FontChoice, StyleNamesAreComparedWithoutRegardToCase)
 {
     EXPECT_EQ(StyleOfName("Bold Italic"), FontStyle::BoldItalic);
     EXPECT_EQ(WeightOfStyle(StyleOfName("Bold")), 700);
     EXPECT_EQ(ItalicOfStyle(StyleOfName("Bold")), 0);
     EXPECT_EQ(WeightOfStyle(StyleOfName("Italic")), 400);
     EXPECT_EQ(ItalicOfStyle(StyleOfName("Italic")), 1);
-    EXPECT_EQ(StyleOfName("bold"), FontStyle::Regular) << "a typed lower-case style builds a regular font";
+    EXPECT_EQ(StyleOfName("bold"), FontStyle::Bold) << "a style typed in lower case is the style it names";
+    EXPECT_EQ(StyleOfName("BOLD italic"), FontStyle::BoldItalic);
     EXPECT_EQ(StyleOfName("Bold "), FontStyle::Regular);
+    EXPECT_EQ(StyleOfName("Bol"), FontStyle::Regular);
     for (int i = 0; i < kFontStyleCount; ++i)
         EXPECT_EQ(StyleOfName(FontStyleName(static_cast<FontStyle>(i))), static_cast<FontStyle>(i));
 }

@@ -37,13 +37,13 @@ const int32_t k2000March1At235959 = 951955199;   // a Wednesday too
 TEST(ItemInfo, ShowsSizeDateWithoutLeadingZerosAndSource)
 {
     std::string info = FormatItemInfo(Item("hello", "メモ帳", k1998July15At090503), BreakDownUtc);
-    EXPECT_EQ(info, "サイズ\t： 5 Bytes\r\n日付\t： 98/7/15 Wed （9:5:3）\r\nアプリ\t： メモ帳");
+    EXPECT_EQ(info, "サイズ\t： 5 Bytes\r\n日付\t： 1998/7/15 Wed （9:5:3）\r\nアプリ\t： メモ帳");
 }
 
-TEST(ItemInfo, YearIsCountedFrom1900)
+TEST(ItemInfo, YearHasAllItsDigits)
 {
     std::string info = FormatItemInfo(Item("", "?", k2000March1At235959), BreakDownUtc);
-    EXPECT_NE(info.find("100/3/1 Wed （23:59:59）"), std::string::npos) << info;
+    EXPECT_NE(info.find("日付\t： 2000/3/1 Wed （23:59:59）"), std::string::npos) << info;
     EXPECT_NE(info.find(" 0 Bytes"), std::string::npos) << info;
 }
 
@@ -56,7 +56,7 @@ TEST(ItemInfo, SourceWithPercentSignsIsShownAsIs)
 TEST(ItemInfo, MomentThatCannotBeBrokenDownShowsZeros)
 {
     std::string info = FormatItemInfo(Item("x", "?", 0), CannotBreakDown);
-    EXPECT_NE(info.find("0/1/0 Sun （0:0:0）"), std::string::npos) << info;
+    EXPECT_NE(info.find("： 0/1/0 Sun （0:0:0）"), std::string::npos) << info;
 }
 
 TEST(ItemInfo, DefaultBreakdownUsesTheLocalZone)
@@ -72,7 +72,7 @@ TEST(ItemInfo, DefaultBreakdownUsesTheLocalZone)
     else
         unsetenv("TZ");
     tzset();
-    EXPECT_NE(info.find("98/7/15 Wed （9:5:3）"), std::string::npos) << info;
+    EXPECT_NE(info.find("1998/7/15 Wed （9:5:3）"), std::string::npos) << info;
 }
 
 } // namespace

@@ -47,7 +47,7 @@ HWND RequireDialogTitled(const std::string& title)
 }
 
 // Pages reuse ids, so the visible control of that id counts.
-HWND RequireControl(HWND dialog, int id)
+HWND ShownControl(HWND dialog, int id)
 {
     struct Search {
         int id;
@@ -61,9 +61,17 @@ HWND RequireControl(HWND dialog, int id)
             s->found = child;
         return TRUE;
     }, reinterpret_cast<LPARAM>(&search));
-    if (!search.found)
-        Fail("the dialog shows no control with this id");
     return search.found;
+}
+
+// A dialog shows before its pages have made their controls, so the control
+// is waited for.
+HWND RequireControl(HWND dialog, int id)
+{
+    HWND control = nullptr;
+    if (!WaitFor(kDefaultWaitMs, [&] { return (control = ShownControl(dialog, id)) != nullptr; }))
+        Fail("the dialog shows no control with this id");
+    return control;
 }
 
 // The picker: a captionless popup of the program holding its button.

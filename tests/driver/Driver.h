@@ -81,6 +81,7 @@ int CmdFront();
 int CmdTopmost();
 int CmdTrayIcon();
 int CmdFocusMain();
+int CmdIdle(DWORD ms);
 
 // --- the clipboard (Clipboard.cpp) ------------------------------------------
 

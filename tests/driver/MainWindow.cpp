@@ -254,3 +254,22 @@ int CmdTrayIcon()
 }
 
 int CmdFocusMain() { return BringMainToFront() ? 0 : 1; }
+
+// Waits until the program has handled what came before: a message sent to its
+// main window is answered only after the messages sent ahead of it, and then
+// the process is idle once its queue, paints included, is empty.
+int CmdIdle(DWORD ms)
+{
+    HWND main = RequireMain();
+    DWORD_PTR ignored;
+    if (!SendMessageTimeoutA(main, WM_NULL, 0, 0, SMTO_NORMAL, ms, &ignored))
+        return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (!process)
+        return 1;
+    DWORD waited = WaitForInputIdle(process, ms);
+    CloseHandle(process);
+    return waited == 0 ? 0 : 1;
+}

@@ -39,6 +39,8 @@
 //   qdriver menu-choose TEXT             choose the item TEXT in the open popup menu with the
 //                                        keyboard; its place is read from the program's menus
 //   qdriver focus-main                   make the main window the foreground window
+//   qdriver idle [ms]                    wait until the program has handled every message
+//                                        before this one and waits for input
 //   qdriver paste-target TITLE MS        host an edit control in front for MS milliseconds
 //                                        (less once a text has landed), then print that text
 //   qdriver wait-exit [ms]               wait until the main window is gone
@@ -77,7 +79,8 @@
 //   qdriver ui-stall MS                  the longest time the main window took to answer a
 //                                        message, asked again and again for MS milliseconds
 //   qdriver hold-file PATH MS            hold the file open without sharing for MS milliseconds
-//                                        ("held" once it is open, "released" at the end)
+//                                        ("held" once it is open, "touched" when a file of its
+//                                        folder is made, renamed or deleted, "released" at the end)
 //   (the colour picker, control rectangles, moving a dialog: see ColourPicking.cpp)
 #include "tests/driver/Driver.h"
 
@@ -117,6 +120,7 @@ int Run(const Args& a)
     if (cmd == "send") return CmdSend(a);
     if (cmd == "post") return CmdPost(a);
     if (cmd == "focus-main") return CmdFocusMain();
+    if (cmd == "idle") return CmdIdle(WaitArg(a, 2));
     if (cmd == "key") return CmdKey(arg(2));
     if (cmd == "hotkey-taken") return CmdHotkeyTaken(arg(2));
     if (cmd == "hold-hotkey") return CmdHoldHotkey(arg(2), (DWORD)Number(arg(3)));

@@ -18,3 +18,8 @@ measure_bar() {
   TEXT_L=$((BAR_L + cell + 2)) TEXT_R=$((BAR_R - cell - 4)) FREE=$((WIDTH - cell - 2))
 }
 bar_pixel() { qd pixel $((BAR_L + $1)) $((BAR_T + $2)); }
+
+# The main window in front, or behind another program's window that stands
+# clear of it; once the program has repainted, the title bar is measured again.
+be_active() { end_other_program; qd focus-main || fail "the main window did not come to the front"; settle; measure_bar; }
+be_inactive() { start_other_program 'Other program'; settle; measure_bar; }

@@ -91,20 +91,6 @@ dialog_bar_pixel() {
   qd pixel $((x + w - $(qd metric $SM_CXDLGFRAME) - $(qd metric $SM_CXSIZE) - 8)) $((y + $(qd metric $SM_CYDLGFRAME) + 1))
 }
 
-distance() { local d=$(( $1 - $2 )); echo $(( d < 0 ? -d : d )); }
-expect_near() { # actual-colour expected-colour tolerance what: each channel within it
-  local i ok=1
-  for i in 0 2 4; do
-    (( $(distance "16#${1:i:2}" "16#${2:i:2}") <= $3 )) || ok=
-  done
-  [ ${#1} -eq 6 ] && [ -n "$ok" ] || fail "$4"$'\n'"    expected: $2 (each channel ±$3)"$'\n'"    actual:   $1"
-}
-
-# The main window in front, or behind another program's window that stands
-# clear of it; the title bar measured again either way.
-be_active() { end_other_program; qd focus-main || fail "the main window did not come to the front"; sleep 0.3; measure_bar; }
-be_inactive() { start_other_program 'Other program'; sleep 0.3; measure_bar; }
-
 # Starts the program again on the settings the last run saved.
 restart_keeping_settings() {
   (cd "$WORK" && exec wine "$WORK/Quillorn.exe" </dev/null >"$WORK/quillorn.log" 2>&1) &

@@ -1,15 +1,12 @@
 # Steps shared by the history-file tests (sourced after lib.sh).
 
 KEPT_ASIDE_FILE=$HISTORY_FILE.bad
-# Long enough for the write that follows a change (two seconds of quiet).
-WRITE_WAIT=3
 
 # Ends the program the way the task manager does: no exit command, nothing
 # saved at the end.
 force_end_quillorn() {
   wine taskkill /f /im Quillorn.exe </dev/null >/dev/null 2>&1
-  for _ in $(seq 100); do kill -0 "$QUILLORN_PID" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$QUILLORN_PID" 2>/dev/null && { fail "the forced end did not end Quillorn"; kill -KILL "$QUILLORN_PID"; }
+  poll quillorn_ended || { fail "the forced end did not end Quillorn"; kill -KILL "$QUILLORN_PID"; }
   wait "$QUILLORN_PID" 2>/dev/null
   QUILLORN_PID=
 }
@@ -21,8 +18,13 @@ hold_file() { # file
   wine "$QDRIVER" hold-file "$(winepath -w "$1")" 600000 </dev/null >"$WORK/holder.txt" 2>>"$WORK/driver.log" &
   HOLDER_PID=$!
   HELD_FILE=$1
-  for _ in $(seq 100); do grep -q held "$WORK/holder.txt" && return 0; sleep 0.1; done
-  fail "the other program could not hold $1"
+  poll grep -q held "$WORK/holder.txt" || fail "the other program could not hold $1"
+}
+
+# Waits until the program has tried to write the held file: its deferred
+# write begins with a temporary file beside it, which the holder sees.
+expect_write_tried() { # what
+  poll grep -q touched "$WORK/holder.txt" || fail "$1: the program never tried to write the history file"
 }
 
 # Ends the holder and waits until the file may be opened again.
@@ -31,8 +33,7 @@ release_file() {
   kill "$HOLDER_PID" 2>/dev/null
   wait "$HOLDER_PID" 2>/dev/null
   HOLDER_PID=
-  for _ in $(seq 50); do qd hold-file "$(winepath -w "$HELD_FILE")" 0 >/dev/null && return 0; sleep 0.1; done
-  fail "the held file was not released"
+  poll qd hold-file "$(winepath -w "$HELD_FILE")" 0 >/dev/null || fail "the held file was not released"
 }
 
 trap 'release_file; end_other_program; stop_quillorn' EXIT

@@ -6,6 +6,8 @@
 set -uo pipefail
 
 : "${QUILLORN_BED:?}" "${QUILLORN_EXE:?}" "${QDRIVER:?}" "${E2E_WORK:?}"
+# The bed ctest gave this test (two tests run side by side, one in each bed).
+QUILLORN_BED=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/winebed.sh" allotted "$QUILLORN_BED")
 # shellcheck disable=SC1091
 source "$QUILLORN_BED/env" 2>/dev/null || { echo "the Wine bed is not running" >&2; exit 1; }
 
@@ -14,6 +16,27 @@ WORK=$E2E_WORK/$TEST_NAME
 REG_KEY='HKCU\Software\Hembrooke\Quillorn'
 QUILLORN_PID=
 FAILURES=0
+
+# --- waiting ---------------------------------------------------------------
+#
+# Nothing waits a fixed time: every wait asks again until what it waits for
+# has come, up to one deadline, and a wait that ends empty names what never
+# came. Where a check is that something does NOT happen, a later event that
+# the program can only bring about afterwards (a marker copy recorded, the
+# deferred write of a later change) shows that its moment has passed.
+WAIT_SECONDS=10
+
+# Microseconds since the epoch.
+now_us() { echo "${EPOCHREALTIME/./}"; }
+
+# Runs COMMAND until it succeeds or the deadline passes; its status.
+poll() { # command...
+  local end=$(( $(now_us) + WAIT_SECONDS * 1000000 ))
+  until "$@"; do
+    (( $(now_us) < end )) || return 1
+    sleep 0.05
+  done
+}
 
 # --- driving ---------------------------------------------------------------
 #
@@ -48,13 +71,23 @@ copy_then_marker() {
   qd copy 'Marker' "marker $MARKERS" >/dev/null || fail "the marker copy after '$2' was not recorded"
 }
 
+# The program notes the window in front on each tick of its 200 ms timer
+# (id 1234); the tick is given now, so that the note is surely taken.
+note_front() { qd send 0x113 1234 0 >/dev/null; }
+
+# Once this returns, the program has handled every message that came before
+# (the activation and painting that follow a change of the foreground too).
+settle() { qd idle >/dev/null || fail "the program does not come to rest"; }
+
 # Another program's window comes to the front: a titled frame with an edit
-# control, for MS milliseconds (one minute unless given).
+# control, for MS milliseconds (one minute unless given). The program has
+# noted it as the window in front when this returns.
 OTHER_PID=
 start_other_program() { # title [ms]
   wine "$QDRIVER" paste-target "$1" "${2:-60000}" </dev/null >"$WORK/other-program.txt" 2>>"$WORK/driver.log" &
   OTHER_PID=$!
   expect_eventually "$1" "the other program is in front" qd front
+  note_front
 }
 
 end_other_program() {
@@ -69,16 +102,16 @@ end_other_program() {
 # this works in a command substitution too.
 other_program_text() {
   local file=$WORK/other-program.txt
-  for _ in $(seq 300); do
-    [ "$(wc -l <"$file")" -ge 2 ] && break
-    sleep 0.1
-  done
+  # It ends by itself, at the latest when its time is up.
+  while [ "$(wc -l <"$file")" -lt 2 ] && kill -0 "$OTHER_PID" 2>/dev/null; do sleep 0.05; done
   tr -d '\r' <"$file" | sed 1d
 }
 
 # The registry key cleared, then filled from "Section/Value=dword:N" or
 # "Section/Value=text" arguments.
 preset_registry() {
+  # A program still running would write its settings over these at its exit.
+  qd wait-exit >/dev/null || fail "a Quillorn of an earlier step is still running"
   wine reg delete "$REG_KEY" /f </dev/null >/dev/null 2>&1
   [ $# -gt 0 ] || return 0
   local file=$WORK/preset.reg
@@ -123,20 +156,22 @@ stop_quillorn() {
   [ -n "$QUILLORN_PID" ] || return 0
   if kill -0 "$QUILLORN_PID" 2>/dev/null; then
     qd command 1004 >/dev/null 2>&1
-    for _ in $(seq 100); do kill -0 "$QUILLORN_PID" 2>/dev/null || break; sleep 0.1; done
-    kill "$QUILLORN_PID" 2>/dev/null
+    poll quillorn_ended || { fail "Quillorn did not exit"; kill "$QUILLORN_PID" 2>/dev/null; }
   fi
   wait "$QUILLORN_PID" 2>/dev/null
   QUILLORN_PID=
 }
 
+quillorn_ended() { ! kill -0 "$QUILLORN_PID" 2>/dev/null; }
+
 # Waits for the program to end by itself; fails when it does not.
 wait_quillorn_exit() {
-  for _ in $(seq "${1:-100}"); do
-    kill -0 "$QUILLORN_PID" 2>/dev/null || { wait "$QUILLORN_PID" 2>/dev/null; QUILLORN_PID=; return 0; }
-    sleep 0.1
-  done
-  fail "Quillorn did not exit"
+  if poll quillorn_ended; then
+    wait "$QUILLORN_PID" 2>/dev/null
+    QUILLORN_PID=
+  else
+    fail "Quillorn did not exit"
+  fi
 }
 
 trap 'end_other_program; stop_quillorn' EXIT
@@ -214,6 +249,11 @@ read_le32() { # file offset
 # How many entries the history file says it holds.
 history_entry_count() { read_le32 "$HISTORY_FILE" 4; }
 
+# Waits for the deferred write that follows a change: the file holding N entries.
+expect_history_written() { # n what
+  expect_eventually "$1" "$2" history_entry_count
+}
+
 # The capture time of the history file's first (newest) entry, just after the
 # 12-byte header and the entry's 4-byte marker.
 history_newest_time() { read_le32 "$HISTORY_FILE" 16; }
@@ -249,17 +289,27 @@ expect_same_bytes() { # actual-file expected-file what
   fi
 }
 
-# Asks again, for some seconds, until COMMAND prints EXPECTED: for effects of
-# input, which the program handles in its own time.
+# Asks again, up to the deadline, until COMMAND prints EXPECTED: for effects
+# of input, which the program handles in its own time.
 expect_eventually() { # expected what command...
-  local expected=$1 what=$2 actual
+  local expected=$1 what=$2 actual end=$(( $(now_us) + WAIT_SECONDS * 1000000 ))
   shift 2
-  for _ in $(seq 20); do
+  while :; do
     actual=$("$@")
     [ "$actual" = "$expected" ] && return 0
-    sleep 0.1
+    (( $(now_us) < end )) || break
+    sleep 0.05
   done
-  expect_eq "$actual" "$expected" "$what"
+  expect_eq "$actual" "$expected" "$what (never came within ${WAIT_SECONDS} s)"
+}
+
+distance() { local d=$(( $1 - $2 )); echo $(( d < 0 ? -d : d )); }
+expect_near() { # actual-colour expected-colour tolerance what: each channel within it
+  local i ok=1
+  for i in 0 2 4; do
+    (( $(distance "16#${1:i:2}" "16#${2:i:2}") <= $3 )) || ok=
+  done
+  [ ${#1} -eq 6 ] && [ -n "$ok" ] || fail "$4"$'\n'"    expected: $2 (each channel ±$3)"$'\n'"    actual:   $1"
 }
 
 # A screenshot of the virtual desktop as PNG; prints the path.

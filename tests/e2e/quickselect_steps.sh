@@ -13,12 +13,8 @@ ERROR_TITLE='Quillorn - エラー'
 # A file of the work folder by the path the program sees.
 win() { winepath -w "$WORK/$1"; }
 
-# Another program in front, long enough for the program to note it (it looks
-# every 200 ms).
-in_front() { # title [ms]
-  start_other_program "$@"
-  sleep 0.4
-}
+# Another program in front, noted by the program as the window to paste into.
+in_front() { start_other_program "$@"; }
 
 # Writes the phrase file beside the program: UTF-8 lines in, Shift-JIS with
 # CR LF line ends out, as a user's editor would save it.
@@ -38,8 +34,7 @@ open_popup_by_hotkey() {
 walk_popup() {
   local key
   for key in "$@"; do qd key "$key" >/dev/null; done
-  for _ in $(seq 30); do qd menu-rects >/dev/null || return 0; sleep 0.1; done
-  fail "the popup stayed open after: $*"
+  poll eval '! qd menu-rects >/dev/null' || fail "the popup stayed open after: $*"
 }
 
 # Opens the popup with the hotkey and chooses root item N: N times Down, Enter.
@@ -65,9 +60,10 @@ centred_corner() { # "x y w h" count
 v_typed() { qd key-pressed v; }
 
 # Puts the mouse cursor at X Y for the program too: under Wine a motion event
-# of the previous warp can still arrive and move it back, so it is set twice.
+# of the previous warp can still arrive and move it back, so it is set again
+# once the program has handled what came before.
 move_cursor() {
   qd cursor "$1" "$2"
-  sleep 0.3
+  settle
   qd cursor "$1" "$2" || fail "the cursor did not stay at $1 $2"
 }

@@ -104,4 +104,20 @@ expect_eq "$(registry_dump | grep -E 'HotKey/|SystemInfo/(HistoryType|HNumber|HQ
           "HotKey/Main_An=dword:27 HotKey/Main_Mod=dword:0 HotKey/Quick_An=dword:28 HotKey/Quick_Mod=dword:4 SystemInfo/HNumber=dword:2 SystemInfo/HQuantity=dword:1 SystemInfo/HistoryType=dword:1 " \
           "the settings saved at exit"
 
+# --- a size limit set by hand beyond 9999 KB, over a history of more than
+# 9999 KB: an untouched OK keeps the limit and asks nothing
+prepare_work
+big=$((9999 * 1024 + 1))
+{ le32 0xF1F2F3F4 1 0 0x1F2F3F4F "$(date +%s)" "$big" 6
+  head -c "$big" /dev/zero | tr '\0' x; printf 'Editor'; le32 0x1234FFFF "$big"; } >"$HISTORY_FILE"
+start_quillorn --keep-work 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:20000'
+open_dialog 1002 "$DIALOG"
+press 1
+if ! qd dialog-gone "$DIALOG"; then
+  fail "an untouched OK offers to cut a history that fits its limit"
+  qd answer-box "$CONFIRM_BOX" cancel >/dev/null; press 2
+fi
+stop_quillorn
+expect_eq "$(reg_value SystemInfo HQuantity) $(history_entry_count)" "20000 1" "the hand-set limit and the history stay"
+
 finish

@@ -15,18 +15,9 @@ SHOTS=$E2E_WORK/$TEST_NAME-shots
 rm -rf "$SHOTS"; mkdir -p "$SHOTS"
 keep_screenshot() { local png; png=$(screenshot "$1") && mv "$png" "$SHOTS/"; }
 
-distance() { local d=$(( $1 - $2 )); echo $(( d < 0 ? -d : d )); }
 expect_within() { # actual expected tolerance what
   (( $(distance "$1" "$2") <= $3 )) || fail "$4"$'\n'"    expected: $2 (±$3)"$'\n'"    actual:   $1"
 }
-expect_near() { # actual-colour expected-colour tolerance what: each channel within it
-  local i ok=1
-  for i in 0 2 4; do
-    (( $(distance "16#${1:i:2}" "16#${2:i:2}") <= $3 )) || ok=
-  done
-  [ ${#1} -eq 6 ] && [ -n "$ok" ] || fail "$4"$'\n'"    expected: $2 (each channel ±$3)"$'\n'"    actual:   $1"
-}
-
 expect_text_at() { # colour left|centre|right what
   local span first last width=$((TEXT_R - TEXT_L))
   span=$(qd span "$TEXT_L" "$BAR_T" "$TEXT_R" "$BAR_B" "$1")
@@ -41,10 +32,6 @@ expect_text_at() { # colour left|centre|right what
            (( first > width / 2 )) || fail "$3: the text stays in the right half" ;;
   esac
 }
-
-be_active() { end_other_program; qd focus-main || fail "the main window did not come to the front"; sleep 0.3; measure_bar; }
-# The other program's window stands clear of the main window.
-be_inactive() { start_other_program 'Other program'; sleep 0.3; measure_bar; }
 
 # --- horizontal gradient (active) and vertical gradient (inactive); centred text
 RED=FF0000 BLUE=0000FF TEAL=008080 LIME=C0FF40
@@ -120,7 +107,7 @@ end_watch
   fail "the title screen closes by itself after about 1.1 s (it was up: $WATCHED ms)"
 # The start-up ends as the title closes; hidden, its window only answers.
 qd send 0 0 0 >/dev/null || fail "the start-up did not go on after the title"
-sleep 0.5
+settle
 expect_eq "$(qd visible)" 0 "a tray click during the title is ignored"
 shot=$SHOTS/title-screen.png
 convert "$E2E_WORK/title.bmp" "$shot" && rm -f "$E2E_WORK/title.bmp"
@@ -160,7 +147,7 @@ qd command 1001
 expect_eventually 1 "the version command shows the version box" count_boxes
 qd command 1001
 qd syscommand 128
-sleep 0.5
+settle
 expect_eq "$(count_boxes)" 1 "asking again while the box is up shows no second box"
 keep_screenshot version-box
 read -r bx by bw bh <<<"$(qd title-screens)"

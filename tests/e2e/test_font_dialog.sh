@@ -90,4 +90,24 @@ stop_quillorn
 expect_eq "$(font_values)" "Font/FaceName=ＭＳ Ｐゴシック Font/Height=dword:17 Font/Italic=dword:0 Font/Weight=dword:700 " \
           "the committed font is saved at exit"
 
+# --- Enter pressed in the size box just typed into commits the size it holds
+start_quillorn 'Font/Height=dword:15'
+qd copy 'Editor' 'フォントの見本 Sample' >/dev/null
+open_dialog 1005 "$DIALOG"
+qd dialog-front "$DIALOG" || fail "the font dialog comes to the front"
+qd key tab; qd key tab
+expect_eventually 1138 "two tabs lead from the face to the size box" focus_in "$DIALOG"
+qd key 1; qd key 4
+expect_eventually 14 "the typed size shows in its box" shown 1138
+qd key enter
+qd dialog-gone "$DIALOG" || fail "Enter in the size box closes the dialog"
+expect_eq "$(qd line-height)" "19" "Enter commits the typed size: 14 points are 19 pixels"
+# A style typed in lower case names the style whatever its case.
+open_dialog 1005 "$DIALOG"
+qd dialog-type "$DIALOG" 1137 'bold'
+press 1
+qd dialog-gone "$DIALOG" || fail "OK takes the style 'bold'"
+stop_quillorn
+expect_eq "$(reg_value Font Height) $(reg_value Font Weight)" "19 700" "the typed size and the style 'bold' are saved"
+
 finish

@@ -17,8 +17,8 @@ start_quillorn --keep-work
 expect_eq "$(qd list)" $'こんにちは(改)世界\ntab    here' "entries are loaded newest first"
 expect_eq "$(qd sel)" "0" "the newest entry is selected"
 expect_eq "$(qd clipboard)" 'こんにちは\r\n世界' "the newest text is back on the clipboard"
-expect_eq "$(qd text 1003)" 'サイズ\t： 16 Bytes\r\n日付\t： 98/7/15 Wed （9:5:3）\r\nアプリ\t： メモ帳 - 表示' \
-          "info of a loaded entry: years since 1900, weekday, time without leading zeros"
+expect_eq "$(qd text 1003)" 'サイズ\t： 16 Bytes\r\n日付\t： 1998/7/15 Wed （9:5:3）\r\nアプリ\t： メモ帳 - 表示' \
+          "info of a loaded entry: four-digit year, weekday, time without leading zeros"
 
 before=$(date +%s)
 qd copy 'エディタ' '新しい' >/dev/null
@@ -58,5 +58,13 @@ expect_eq "$(qd list)" "" "with ExitToDel the file is not read"
 qd copy 'Editor' 'this run only' >/dev/null
 stop_quillorn
 [ ! -e "$HISTORY_FILE" ] || fail "with ExitToDel the history file is deleted at exit"
+
+# --- an entry of this century shows its year whole, not as years since 1900
+prepare_work
+history_bytes "$(date -d '2026-12-07 10:00:00' +%s)" 'this century' 'Editor' >"$HISTORY_FILE"
+start_quillorn --keep-work
+expect_contains "$(qd text 1003)" '日付\t： 2026/12/7 Mon （10:0:0）' "the year 2026 shows with its four digits"
+screenshot info-view-year >/dev/null
+stop_quillorn
 
 finish

@@ -37,7 +37,7 @@ expect_eq "$(qd hotkey-taken ctrl+alt+1)" "free" "the hotkey is given back at ex
 prepare_work
 wine "$QDRIVER" hold-hotkey ctrl+alt+1 15000 </dev/null >"$WORK/holder.txt" 2>/dev/null &
 holder=$!
-for _ in $(seq 50); do grep -q held "$WORK/holder.txt" && break; sleep 0.1; done
+poll grep -q held "$WORK/holder.txt" || fail "the other program could not hold the hotkey"
 start_quillorn --keep-work "${CTRL_ALT_1[@]}"
 stop_quillorn
 kill "$holder"; wait "$holder" 2>/dev/null
@@ -50,7 +50,7 @@ qd wait-hidden || fail "the close box did not hide the window"
 tray_click 0x202   # button up
 qd post "$TRAY_NOTICE" $((TRAY_ICON_ID - 1)) 0x201   # another icon
 tray_click 0x205
-sleep 0.3
+settle
 expect_eq "$(qd visible)" "0" "other tray messages do nothing"
 tray_click 0x201
 qd wait-shown || fail "a left click on the tray icon shows the window"

@@ -5,11 +5,10 @@
 # (and is not left always on top); with close it is hidden.
 source "$(dirname "$0")/lib.sh"
 
-# The other program comes to the front long enough for the 200 ms timer to
-# remember it; then the user turns to the main window.
+# The other program comes to the front and is remembered; then the user
+# turns to the main window.
 paste_into_other_program() { # command
   start_other_program 'Target editor' 10000
-  sleep 0.5
   qd focus-main || fail "the main window did not come to the front"
   qd select 2
   run_command "$1"
@@ -40,7 +39,7 @@ expect_eq "$(qd list | wc -l)" "3" "pasting records no entry"
 start_other_program 'Target editor' 4000
 tray_click 0x201   # tray left click: the hidden window comes back
 qd wait-shown || fail "the tray click did not show the window"
-sleep 0.5
+settle
 qd focus-main || fail "the main window did not come to the front"
 qd select -1
 run_command 32778

@@ -15,10 +15,12 @@ start_quillorn --keep-work "${QS_HOTKEY_PRESETS[@]}" SystemInfo/QShowType=dword:
 qd copy 'Editor' 'first' >/dev/null
 qd copy 'Editor' 'second' >/dev/null
 
-# --- no phrase file: it is created empty and the popup offers nothing
+# --- no phrase file: it is created empty and no popup opens
+# (No Esc to close it: a key that finds no menu waits in the program's queue
+# and closes the next popup the moment it opens.)
 qd key "$QS_HOTKEY" >/dev/null
 expect_eventually "0" "a missing QuickSelect.txt is created empty" stat -c %s "$WORK/QuickSelect.txt"
-walk_popup esc
+settle
 expect_eq "$(qd clipboard)" "second" "an empty popup copies nothing"
 expect_eq "$(qd list)" $'second\nfirst' "an empty popup changes no entry"
 

@@ -44,12 +44,12 @@ expect_eq "$(other_program_text)" 'Best regards,\r\nYamada' "the file's contents
 
 # --- the main window in front: copied, but no Ctrl+V is typed into it
 qd focus-main
-sleep 0.4
+note_front
 v_typed >/dev/null
 open_popup_by_hotkey
 walk_popup down down enter
 expect_eventually "Thank you for your mail." "the phrase is copied with the main window in front" qd clipboard
-sleep 0.5
+settle   # the choice has been handled to its end: a Ctrl+V would have been typed by now
 expect_eq "$(v_typed)" "0" "no Ctrl+V is typed when the main window was in front"
 expect_eq "$(qd front)" "main" "the main window stays in front"
 

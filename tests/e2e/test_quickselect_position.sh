@@ -73,7 +73,7 @@ open_popup_by_hotkey
 expect_eq "$(popup_corner)" "$caret" "QShowType 1: the top-left corner is at the caret"
 walk_popup esc
 qd focus-main
-sleep 0.4
+note_front
 list=$(qd focus-rect)
 open_popup_by_hotkey
 expect_eq "$(popup_corner)" "$(centred_corner "$list" $ROOT_ITEMS)" \

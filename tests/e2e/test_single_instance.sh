@@ -8,17 +8,17 @@ source "$(dirname "$0")/lib.sh"
 second_start() {
   (cd "$WORK" && exec wine "$WORK/Quillorn.exe" </dev/null >>"$WORK/second.log" 2>&1) &
   local pid=$!
-  for _ in $(seq 150); do
-    kill -0 "$pid" 2>/dev/null || { wait "$pid"; return 0; }
-    sleep 0.1
-  done
-  kill "$pid"
-  fail "the second start did not end"
+  if poll eval "! kill -0 $pid 2>/dev/null"; then
+    wait "$pid"
+  else
+    kill "$pid"
+    fail "the second start did not end"
+  fi
 }
 
 start_quillorn
 qd copy 'Editor' 'one' >/dev/null
-sleep 3   # the first instance writes its history a moment after the copy
+expect_history_written 1 "the first instance writes its history a moment after the copy"
 cp "$HISTORY_FILE" "$WORK/before-second-start.his"
 
 # Another program in front, then the second start.
@@ -38,7 +38,9 @@ expect_eq "$(qd list)" $'two\none' "each copy is recorded once"
 qd post 0x10 0 0   # WM_CLOSE: hides
 qd wait-hidden || fail "the close box did not hide the window"
 second_start
-sleep 0.5
+# The second start has ended, and the running instance has handled what it
+# was told.
+settle
 expect_eq "$(qd visible)" "0" "a hidden first instance stays hidden"
 
 stop_quillorn

@@ -56,7 +56,7 @@ expect_eventually "二行目" "Ctrl+Insert copies the selected part" qd clipboar
 select_in_preview 0 0
 preview_menu 'コピー、閉じる(&D)\tCtrl+D'
 close_open_menu
-sleep 0.3
+settle
 expect_eq "$(qd visible)" "1" "copy and close is greyed without a selection"
 expect_eq "$(qd clipboard)" "二行目" "greyed copy and close copies nothing"
 preview_menu 'すべて選択(&A)\tCtrl+A'
@@ -74,7 +74,6 @@ expect_eq "$(qd focus-id)" "1019" "the shown window gives the keyboard to the pr
 
 # --- paste into the program that was in front
 start_other_program 'Target editor' 10000
-sleep 0.5
 qd focus-main || fail "the main window did not come to the front"
 select_in_preview 0 3
 qd key ctrl+v

@@ -79,7 +79,7 @@ restart_quillorn 'SystemInfo/Tip=dword:0'
 copy_entries
 qd focus-main
 tip_over_line 1 >/dev/null
-sleep 0.5
+settle
 expect_eq "$(tip_over_line 1)" "none" "with \"Tip\" 0 a long line shows no tip"
 stop_quillorn
 

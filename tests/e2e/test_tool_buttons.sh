@@ -30,12 +30,12 @@ qd mouse click 1006
 expect_eventually "0" "a second click goes back to the list" qd visible 1019
 expect_eq "$(qd focus-id)" "1000" "the list has the keyboard again"
 qd mouse dblclick 1006
-sleep 0.3
+settle
 expect_eq "$(qd visible 1019)" "0" "a double click switches twice"
 qd mouse down 1006
 qd mouse move 1000
 qd mouse up 1000
-sleep 0.3
+settle
 expect_eq "$(qd visible 1019)" "0" "a press released off the button runs nothing"
 expect_eventually "$facts" "and leaves no description behind" qd text 1003
 qd key tab
@@ -51,7 +51,7 @@ qd copy 'Editor' 'an entry' >/dev/null
 qd focus-main
 facts=$(qd text 1003)
 info_after_hover 1002 >/dev/null
-sleep 0.5
+settle
 expect_eq "$(info_after_hover 1002)" "$facts" "with \"HideToolInfo\" 1 the info view keeps the entry's facts"
 qd mouse click 1006
 expect_eventually "1" "the buttons still work without descriptions" qd visible 1019

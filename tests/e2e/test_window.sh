@@ -29,7 +29,7 @@ stop_quillorn
 # --- hidden start, with another program in front
 start_other_program 'Other program'
 start_quillorn 'SystemInfo/RunToHide=dword:1'
-sleep 0.5   # the dialog loop's own showing comes after the start-up
+settle   # the dialog loop's own showing comes after the start-up
 expect_eq "$(qd visible)" "0" "a hidden start shows no window"
 expect_eq "$(qd tray-icon)" "1" "a hidden start shows the tray icon"
 expect_eq "$(qd front)" "Other program" "a hidden start leaves the foreground where it was"

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -19,7 +20,8 @@ namespace {
 const UINT kSwatchId = 1020;
 const int kButtonWidth = 57;
 const int kButtonHeight = 25;
-const DWORD kSettleMs = 150;
+// How long an awaited effect of the input may take before the test fails.
+const DWORD kWaitMs = 5000;
 const long kGdiSlack = 8;   // handles the system may make lazily on the way
 
 // GDI objects held by the process, stock objects left out. Wine's
@@ -61,8 +63,15 @@ bool Pump(DWORD ms, const std::function<bool()>& done = [] { return false; })
     }
 }
 
+// Runs the messages that are queued now.
+void RunQueued()
+{
+    Pump(0);
+}
+
 // Each event carries its own position: a separate SetCursorPos may reach
-// Wine's input after the buttons.
+// Wine's input after the buttons. Once the system has taken the event (the
+// cursor is there, the button as it was sent), its messages are run.
 void Mouse(POINT at, DWORD flags)
 {
     INPUT in = {};
@@ -71,7 +80,16 @@ void Mouse(POINT at, DWORD flags)
     in.mi.dy = ::MulDiv(at.y, 65536, ::GetSystemMetrics(SM_CYSCREEN)) + 1;
     in.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof in);
-    Pump(kSettleMs / 2);
+    bool down = flags & MOUSEEVENTF_LEFTDOWN;
+    bool up = flags & MOUSEEVENTF_LEFTUP;
+    bool taken = Pump(kWaitMs, [&] {
+        POINT cursor;
+        ::GetCursorPos(&cursor);
+        bool pressed = (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+        return std::abs(cursor.x - at.x) <= 1 && std::abs(cursor.y - at.y) <= 1 && (!down || pressed) && (!up || !pressed);
+    });
+    EXPECT_TRUE(taken) << "the mouse event never reached the system";
+    RunQueued();
 }
 
 void Click(POINT at, POINT releaseAt)
@@ -80,7 +98,6 @@ void Click(POINT at, POINT releaseAt)
     Mouse(at, MOUSEEVENTF_LEFTDOWN);
     Mouse(releaseAt, 0);
     Mouse(releaseAt, MOUSEEVENTF_LEFTUP);
-    Pump(kSettleMs);
 }
 
 POINT Centre(HWND window)
@@ -146,7 +163,8 @@ protected:
                                  kButtonHeight, m_page, reinterpret_cast<HMENU>(kSwatchId));
         m_page.m_button.m_crColor = RGB(255, 0, 0);
         ::SetForegroundWindow(m_dialog);
-        Pump(kSettleMs);
+        ASSERT_TRUE(Pump(kWaitMs, [&] { return ::GetForegroundWindow() == m_dialog.m_hWnd; }))
+            << "the dialog did not come to the front";
     }
     void TearDown() override { CColorDialog::GetSavedCustomColors()[2] = RGB(255, 255, 255); }
 
@@ -158,12 +176,18 @@ protected:
         ::ClientToScreen(Popup(), &p);
         return p;
     }
+    // Waits for the picker's message about the choice.
+    void AwaitResult()
+    {
+        ASSERT_TRUE(Pump(kWaitMs, [&] { return !m_page.m_results.empty(); })) << "the picker sent no message";
+        RunQueued();
+    }
     void OpenByClick()
     {
         POINT button = Centre(m_page.m_button);
         Click(button, button);
-        ASSERT_TRUE(Pump(3000, [&] { return Popup() && ::IsWindowVisible(Popup()); })) << "the popup did not open";
-        Pump(kSettleMs);
+        ASSERT_TRUE(Pump(kWaitMs, [&] { return Popup() && ::IsWindowVisible(Popup()); })) << "the popup did not open";
+        RunQueued();
     }
 
     CWnd m_dialog;
@@ -197,6 +221,7 @@ TEST_F(ColorPickerTest, PressAndReleaseOnOneCellSendItsColourOnceAndClose)
 {
     OpenByClick();
     Click(Cell(19), Cell(19));
+    AwaitResult();
     EXPECT_EQ(m_page.m_results, (Results{{CColorPicker::kColorChosen, 0xFF6000}}));
     EXPECT_EQ(m_page.m_button.m_crColor, 0xFF6000u);
     EXPECT_EQ(Popup(), nullptr);
@@ -206,6 +231,7 @@ TEST_F(ColorPickerTest, PressAndReleaseOnOneCellSendItsColourOnceAndClose)
     m_page.m_results.clear();
     OpenByClick();
     Click(Cell(50), Cell(50));
+    AwaitResult();
     EXPECT_EQ(m_page.m_results, (Results{{CColorPicker::kColorChosen, 0x00FF00}}));
 }
 
@@ -217,13 +243,15 @@ TEST_F(ColorPickerTest, ReleaseElsewhereOrEscapeChoosesNothingButAClickOutsideCl
     ::ClientToScreen(Popup(), &belowGrid);
     Click(Cell(56), belowGrid);
     ::PostMessageA(::GetFocus(), WM_KEYDOWN, VK_ESCAPE, 0);
-    Pump(kSettleMs);
-    EXPECT_TRUE(m_page.m_results.empty());
+    RunQueued();
     EXPECT_TRUE(m_page.m_picker.IsOpen());
 
+    // The click outside is the first thing that sends a message: one, saying
+    // that nothing was chosen.
     RECT dialog;
     m_dialog.GetWindowRect(&dialog);
     Click({dialog.left + 20, dialog.top + 40}, {dialog.left + 20, dialog.top + 40});
+    AwaitResult();
     EXPECT_EQ(m_page.m_results, kNothing);
     EXPECT_EQ(Popup(), nullptr);
     EXPECT_EQ(m_page.m_button.m_crColor, RGB(255, 0, 0));
@@ -267,8 +295,7 @@ TEST_F(ColorPickerTest, MoreColoursRunsTheStandardDialogOnceWithThePopupHiddenAn
         UINT_PTR timer = ::SetTimer(nullptr, 0, 100, LookForColourDialog);
         POINT more = Centre(MoreButton());
         Click(more, more);
-        Pump(3000, [&] { return !m_page.m_results.empty(); });
-        Pump(kSettleMs);
+        AwaitResult();
         ::KillTimer(nullptr, timer);
 
         EXPECT_EQ(watch.seen, 1);
@@ -279,6 +306,41 @@ TEST_F(ColorPickerTest, MoreColoursRunsTheStandardDialogOnceWithThePopupHiddenAn
         EXPECT_EQ(m_page.m_results, (answer == IDOK ? Results{{CColorPicker::kColorChosen, 0}} : kNothing));
         EXPECT_EQ(Popup(), nullptr);
     }
+}
+
+// The button drawn in an item state, read back: the pixels from its left
+// edge to its swatch on two rows (a dotted line skips every other pixel).
+std::vector<COLORREF> LeftEdgeAsDrawn(CColorButton& button, UINT state)
+{
+    RECT client;
+    button.GetClientRect(&client);
+    HDC screen = ::GetDC(nullptr);
+    HDC dc = ::CreateCompatibleDC(screen);
+    HBITMAP bitmap = ::CreateCompatibleBitmap(screen, client.right, client.bottom);
+    HGDIOBJ old = ::SelectObject(dc, bitmap);
+    DRAWITEMSTRUCT item = {};
+    item.CtlType = ODT_BUTTON;
+    item.hwndItem = button.m_hWnd;
+    item.hDC = dc;
+    item.rcItem = client;
+    item.itemState = state;
+    button.DrawItem(&item);
+    std::vector<COLORREF> column;
+    for (int y = client.bottom / 2; y < client.bottom / 2 + 2; ++y)
+        for (int x = 0; x < 5; ++x)
+            column.push_back(::GetPixel(dc, x, y));
+    ::SelectObject(dc, old);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(dc);
+    ::ReleaseDC(nullptr, screen);
+    return column;
+}
+
+TEST_F(ColorPickerTest, TheButtonShowsTheKeyboardFocusUnlessFocusMarksAreHidden)
+{
+    std::vector<COLORREF> plain = LeftEdgeAsDrawn(m_page.m_button, 0);
+    EXPECT_NE(LeftEdgeAsDrawn(m_page.m_button, ODS_FOCUS), plain) << "no focus mark beside the swatch";
+    EXPECT_EQ(LeftEdgeAsDrawn(m_page.m_button, ODS_FOCUS | ODS_NOFOCUSRECT), plain);
 }
 
 TEST_F(ColorPickerTest, AHundredOpeningsLeaveNoGdiObjectsBehind)
