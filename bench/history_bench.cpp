@@ -7,6 +7,7 @@
 
 #include "core/ByteStream.h"
 #include "core/DisplayText.h"
+#include "core/ExactTextFormat.h"
 #include "core/HistoryFileFormat.h"
 #include "core/StringByteWriter.h"
 #include "tests/core/TestHistory.h"
@@ -18,6 +19,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <map>
+#include <memory>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -171,6 +174,60 @@ void ReadRecords(benchmark::State& state, bool huge)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * file.bytes.size()));
 }
 
+// The many small entries again, each with an exact form (the second half of
+// its letters accented, "?" there in Shift-JIS), in the two files.
+const std::string& ExactFilePath()
+{
+    static std::string path;
+    if (!path.empty())
+        return path;
+    TestHistory history;
+    FillManySmall(history);
+    for (int i = 0; i < history.list.GetCount(); ++i) {
+        HistoryItem& item = *history.list.GetItem(i);
+        auto exact = std::make_unique<std::u16string>(item.text.begin(), item.text.end());
+        for (size_t j = item.text.size() / 2; j < item.text.size(); ++j) {
+            item.text[j] = '?';
+            (*exact)[j] = u'\u00E9';
+        }
+        item.exact = std::move(exact);
+    }
+    path = PathFor("exact");
+    StringByteWriter his, exact;
+    WriteHistoryRecords(his, history.list);
+    WriteExactTextRecords(exact, history.list);
+    for (const auto& file : {std::make_pair(path, &his), std::make_pair(path + ".w", &exact)}) {
+        int fd = open(file.first.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        PosixFileWriter(fd).Write(file.second->Bytes().data(), file.second->Bytes().size());
+        close(fd);
+    }
+    return path;
+}
+
+// The start-up's load of that history, with or without its exact texts.
+void LoadWithExact(benchmark::State& state, bool withExact)
+{
+    const std::string& path = ExactFilePath();
+    const std::string exactPath = path + ".w";
+    for (auto _ : state) {
+        TestHistory history;
+        int fd = open(path.c_str(), O_RDONLY);
+        PosixFileReader in(fd);
+        bool ok = LoadHistoryRecords(in, history.model);
+        close(fd);
+        if (withExact) {
+            int exactFd = open(exactPath.c_str(), O_RDONLY);
+            PosixFileReader exactIn(exactFd);
+            ok = LoadExactTexts(exactIn, history.list) && ok;
+            close(exactFd);
+        }
+        benchmark::DoNotOptimize(ok);
+        state.PauseTiming();
+        history.model.FreeAll();
+        state.ResumeTiming();
+    }
+}
+
 void BareWrite(benchmark::State& state, bool huge)
 {
     const BenchFile& file = FileFor(huge);
@@ -216,22 +273,28 @@ void DisplayLine(benchmark::State& state, size_t textBytes)
 // The capture's own work on a copied text (the clipboard read aside): the
 // repeat check, the entry, its display line, the insertion and the trimming,
 // on a full history of the default size with "LeavOut" on.
-void Capture(benchmark::State& state)
+// With an exact form, the Unicode text the clipboard held is copied into the
+// entry as well.
+void Capture(benchmark::State& state, bool withExact)
 {
     TestHistory history;
     history.settings.LeavOut = 1;
     std::string text(kHugeEntryBytes, 'x');
+    std::u16string exact(withExact ? kHugeEntryBytes : 0, u'\u00E9');
     for (int i = 0; i < history.settings.HNumber; ++i)
-        history.model.AddCapturedText(std::to_string(i) + text, "source", i);
+        history.model.AddCapturedText(std::to_string(i) + text, "source", i, exact);
     int n = 0;
     for (auto _ : state) {
         text[0] = static_cast<char>('a' + n++ % 26);   // never a repeat of the newest
-        bool added = history.model.AddCapturedText(text, "source", n);
+        bool added = history.model.AddCapturedText(text, "source", n, exact);
         benchmark::DoNotOptimize(added);
     }
 }
 
 const char kCaptureHuge[] = "capture of a 1 MB text";
+const char kCaptureHugeExact[] = "capture of a 1 MB text with its exact form";
+const char kLoadManyShiftJis[] = "load, 9,999 entries, Shift-JIS only";
+const char kLoadManyExact[] = "load, 9,999 entries, each with an exact form";
 const char kBareReadMany[] = "bare read, 9,999 entries";
 const char kLoadMany[] = "load, 9,999 entries";
 const char kDecodeMany[] = "decode only, 9,999 entries";
@@ -256,7 +319,10 @@ void RegisterAll()
     }
     benchmark::RegisterBenchmark(kLineShort, DisplayLine, kShortText);
     benchmark::RegisterBenchmark(kLineHuge, DisplayLine, kHugeEntryBytes);
-    benchmark::RegisterBenchmark(kCaptureHuge, Capture)->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(kCaptureHuge, Capture, false)->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(kCaptureHugeExact, Capture, true)->Unit(benchmark::kMicrosecond)->UseRealTime();
+    benchmark::RegisterBenchmark(kLoadManyShiftJis, LoadWithExact, false)->UseRealTime();
+    benchmark::RegisterBenchmark(kLoadManyExact, LoadWithExact, true)->UseRealTime();
 }
 
 } // namespace
@@ -275,8 +341,13 @@ int main(int argc, char** argv)
     reporter.PrintRatio("load / bare read, 10 MB:", kLoadHuge, kBareReadHuge, "at most 2x");
     reporter.PrintRatio("save / bare write, 10 MB:", kSaveHuge, kBareWriteHuge, "at most 2x");
     reporter.PrintRatio("display line, 1 MB text / 300-byte text:", kLineHuge, kLineShort, "about 1x");
+    reporter.PrintRatio("capture with an exact form / without, 1 MB:", kCaptureHugeExact, kCaptureHuge, "-");
+    reporter.PrintRatio("load with exact forms / without, 9,999 entries:", kLoadManyExact, kLoadManyShiftJis,
+                        "at most 1.2x");
     unlink(PathFor("many").c_str());
     unlink(PathFor("huge").c_str());
+    unlink(PathFor("exact").c_str());
+    unlink((PathFor("exact") + ".w").c_str());
     benchmark::Shutdown();
     return 0;
 }

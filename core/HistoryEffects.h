@@ -5,14 +5,18 @@
 #pragma once
 #include <string>
 
+struct HistoryItem;
+
 class IHistoryEffects {
 public:
     virtual ~IHistoryEffects() = default;
 
     // Empties the system clipboard (opened without an owner).
     virtual void EmptyClipboard() = 0;
-    // Puts the text on the clipboard as CF_TEXT; false when that did not happen.
-    virtual bool WriteClipboardText(const std::string& text) = 0;
+    // Puts an entry's text on the clipboard: the Shift-JIS text as CF_TEXT,
+    // and the exact form, when it has one, as Unicode text beside it; false
+    // when that did not happen.
+    virtual bool WriteClipboardEntry(const HistoryItem& item) = 0;
     // The flag that makes the capture skip the next clipboard change.
     virtual void SetSelfCopy(bool on) = 0;
     // Shows the description of the selected entry in the info view.

@@ -16,22 +16,30 @@ HistoryModel::HistoryModel(IHistoryList& list, const AppSettings& settings, IHis
 {
 }
 
-bool HistoryModel::IsRepeatOfNewest(const std::string& text) const
+// An exact form is kept only where the Shift-JIS text lost something, so two
+// copies are the same text when both their Shift-JIS bytes and their exact
+// forms (or the lack of one) agree.
+bool HistoryModel::IsRepeatOfNewest(const std::string& text, const std::u16string& exact) const
 {
     if (m_settings.LeavOut != kRuleOn)
         return false;
     const HistoryItem* newest = m_list.GetItem(0);
-    return newest && newest->text == text;
+    if (!newest || newest->text != text)
+        return false;
+    return newest->HasExact() ? *newest->exact == exact : exact.empty();
 }
 
-bool HistoryModel::AddCapturedText(std::string text, const std::string& source, int32_t time)
+bool HistoryModel::AddCapturedText(std::string text, const std::string& source, int32_t time,
+                                   std::u16string exact)
 {
-    if (IsRepeatOfNewest(text))
+    if (IsRepeatOfNewest(text, exact))
         return false;
     auto item = std::make_unique<HistoryItem>();
     item->text = std::move(text);
     item->source = source;
     item->time = time;
+    if (!exact.empty())
+        item->exact = std::make_unique<std::u16string>(std::move(exact));
     int selection = SelectionAfterInsert();
     if (!InsertEntry(0, std::move(item)))
         return false;
@@ -121,7 +129,7 @@ void HistoryModel::DeleteSelected()
     } else {
         m_list.SetCurSel(selected < count ? selected : count - 1);
         if (selected == 0)
-            WriteBackToClipboard(m_list.GetItem(0)->text);
+            WriteBackToClipboard(*m_list.GetItem(0));
     }
     m_effects.UpdateInfoView();
 }
@@ -147,10 +155,10 @@ void HistoryModel::MoveToTop(int index)
         m_effects.HistoryChanged();
 }
 
-bool HistoryModel::WriteBackToClipboard(const std::string& text)
+bool HistoryModel::WriteBackToClipboard(const HistoryItem& item)
 {
     m_effects.SetSelfCopy(true);
-    if (m_effects.WriteClipboardText(text))
+    if (m_effects.WriteClipboardEntry(item))
         return true;
     m_effects.SetSelfCopy(false);
     return false;

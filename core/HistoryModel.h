@@ -28,8 +28,10 @@ public:
     // updates the info view and trims the history. The new line is selected,
     // or with "NoAdjustCur" 1 the selection stays at the index it had (0 when
     // nothing was selected). Returns false when the text was left out as a
-    // repeat of the newest entry, or when the list had no room for it.
-    bool AddCapturedText(std::string text, const std::string& source, int32_t time);
+    // repeat of the newest entry, or when the list had no room for it. An
+    // exact form is kept with the entry unless it is empty.
+    bool AddCapturedText(std::string text, const std::string& source, int32_t time,
+                         std::u16string exact = std::u16string());
 
     // Appends an entry read from the history file below the others, without
     // touching the selection and without trimming. False when the list has no
@@ -53,10 +55,10 @@ public:
     // selection rule of a capture.
     void MoveToTop(int index);
 
-    // Puts an entry's text back on the clipboard so that the capture does not
-    // record it again; the flag is withdrawn when the write did not happen, so
-    // the next foreign copy is not swallowed.
-    bool WriteBackToClipboard(const std::string& text);
+    // Puts an entry's text (with its exact form) back on the clipboard so that
+    // the capture does not record it again; the flag is withdrawn when the
+    // write did not happen, so the next foreign copy is not swallowed.
+    bool WriteBackToClipboard(const HistoryItem& item);
 
     // Frees every entry and empties the list.
     void FreeAll();
@@ -67,7 +69,9 @@ public:
 
 private:
     // With "LeavOut" 1, a text equal to the newest entry's is not recorded.
-    bool IsRepeatOfNewest(const std::string& text) const;
+    // The exact form (empty when the Shift-JIS text holds the copy exactly)
+    // decides too: two emoji that both read "?" in Shift-JIS are two texts.
+    bool IsRepeatOfNewest(const std::string& text, const std::u16string& exact) const;
     int SelectionAfterInsert() const;
     // Puts an entry's line into the list, which then owns the entry and counts
     // its bytes; false, with the entry freed, when the list has no room.

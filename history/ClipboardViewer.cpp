@@ -1,6 +1,7 @@
 // The clipboard viewer: every text another program puts on the clipboard goes
 // to the owner, which makes it the newest history entry.
 #include "history/ClipboardViewer.h"
+#include "history/ClipboardExactText.h"
 
 #include <cstring>
 #include <ctime>
@@ -103,7 +104,8 @@ void CClipboardViewer::AddClipboardText()
             // A block without a terminating NUL is read only up to its end.
             std::string text(bytes, strnlen(bytes, ::GlobalSize(data)));
             ::GlobalUnlock(data);
-            m_owner.TextCaptured(std::move(text), SourceTitle(::GetClipboardOwner()),
+            std::u16string exact = ExactFormOnClipboard(text);
+            m_owner.TextCaptured(std::move(text), std::move(exact), SourceTitle(::GetClipboardOwner()),
                                  static_cast<int32_t>(std::time(nullptr)));
         }
     }

@@ -19,9 +19,10 @@ public:
     virtual ~IClipboardViewerOwner() = default;
 
     // A text another program copied, with the title of the window it came
-    // from and the capture time. The owner may still leave it out (a repeat of
-    // the newest entry, say).
-    virtual void TextCaptured(std::string text, const std::string& source, int32_t time) = 0;
+    // from and the capture time. The exact form is the Unicode text when the
+    // Shift-JIS bytes lost something, else empty. The owner may still leave
+    // it out (a repeat of the newest entry, say).
+    virtual void TextCaptured(std::string text, std::u16string exact, const std::string& source, int32_t time) = 0;
 };
 
 class CClipboardViewer : private CSubclassWnd {

@@ -43,13 +43,24 @@ BOOL CMainDialog::CopyItemToClipboard(int index)
         return FALSE;
     m_history.MoveToTop(index);
     UpdateInfoView();
-    return m_history.WriteBackToClipboard(item->text);
+    return m_history.WriteBackToClipboard(*item);
 }
 
 bool CMainDialog::WriteClipboardText(const std::string& text)
 {
     HGLOBAL block = MakeTextBlock(text.data(), text.size());
     return block && PlaceTextBlock(m_hWnd, block);
+}
+
+// The exact text goes beside the Shift-JIS bytes, so that Unicode programs
+// get back exactly what was copied.
+bool CMainDialog::WriteClipboardEntry(const HistoryItem& item)
+{
+    HGLOBAL block = MakeTextBlock(item.text.data(), item.text.size());
+    if (!block)
+        return false;
+    HGLOBAL unicode = item.HasExact() ? MakeUnicodeTextBlock(item.exact->data(), item.exact->size()) : nullptr;
+    return PlaceTextBlocks(m_hWnd, block, unicode);
 }
 
 void CMainDialog::EmptyClipboard()

@@ -129,7 +129,7 @@ void CMainDialog::PutNewestOnClipboard()
         return;
     m_listHistory.SetCurSel(0);
     UpdateInfoView();
-    WriteClipboardText(m_historyLines.GetItem(0)->text);
+    WriteClipboardEntry(*m_historyLines.GetItem(0));
 }
 
 void CMainDialog::SetToolIcons()
@@ -292,9 +292,9 @@ LRESULT CMainDialog::OnEndSession(WPARAM wParam, LPARAM)
 
 // --- Capture --------------------------------------------------------------
 
-void CMainDialog::TextCaptured(std::string text, const std::string& source, int32_t time)
+void CMainDialog::TextCaptured(std::string text, std::u16string exact, const std::string& source, int32_t time)
 {
-    m_history.AddCapturedText(std::move(text), source, time);
+    m_history.AddCapturedText(std::move(text), source, time, std::move(exact));
 }
 
 // --- Error boxes ----------------------------------------------------------

@@ -87,6 +87,7 @@ private:
     void CopySelected(BOOL close);
     BOOL CopyItemToClipboard(int index) override;
     bool WriteClipboardText(const std::string& text) override;
+    bool WriteClipboardEntry(const HistoryItem& item) override;
     void PasteToPrevious(BOOL close, BOOL copyFirst);
 
     // Hotkeys and tray
@@ -153,7 +154,7 @@ private:
     void SetViewBackColor(View view, COLORREF colour, BOOL redraw) override;
 
     // IClipboardViewerOwner: a text copied in another program
-    void TextCaptured(std::string text, const std::string& source, int32_t time) override;
+    void TextCaptured(std::string text, std::u16string exact, const std::string& source, int32_t time) override;
 
     // IQuickSelectHost: what the popup needs of this window
     HWND PopupOwner() const override { return m_hWnd; }

@@ -10,7 +10,11 @@
 #   - the longest pause of the program's window thread in the seconds after a
 #     copy, which holds the deferred write of the history file;
 #   - one keystroke in the search box over 9,999 entries holding 10 MB.
+#   - exact texts: the capture of 1 MB of text outside Shift-JIS against 1 MB
+#     of Japanese text, and start-up with 9,999 entries that each carry an
+#     exact form against the same entries without them.
 # Run scripts/bench.sh first or let this script build what it needs.
+# `scripts/bench-wine.sh exact` runs only the exact-text measurements.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLORN_BUILD:-$root/build}
@@ -41,6 +45,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 timed_start() {
   prepare_work
   [ -n "$1" ] && cp "$1" "$WORK/Quillorn.his"
+  [ -n "$1" ] && [ -f "$1.w" ] && cp "$1.w" "$WORK/Quillorn.his.w"
   # Limited by a size above 10 MB, so no capture trims the big histories.
   preset_registry 'SystemInfo/HideTitle=dword:1' 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:20000'
   # Not through a pipe: the started program would inherit it and keep it open.
@@ -51,6 +56,41 @@ timed_start() {
 
 "$build/bench/make_history" 9999 240 "$build/bench-9999.his"
 "$build/bench/make_history" 10 $((1024 * 1024)) "$build/bench-10mb.his"
+"$build/bench/make_history" 9999 240 "$build/bench-9999-exact.his" --exact
+cp "$build/bench-9999-exact.his" "$build/bench-9999-shift-jis.his"
+
+# The two sides of each comparison alternate, so that a machine whose load
+# changes during the run weighs on both alike.
+exact_texts() {
+  local runs=7 i sjis beyond plain exact
+  # 524,288 UTF-16 units (1 MB) each, copied as a Unicode program copies.
+  echo "==== capture of 1 MB copied as Unicode text (ms, median of $runs)"
+  timed_start "" >/dev/null
+  for i in $(seq "$runs"); do
+    qd copy "Bench $i" "あいうえお$i" --unicode --repeat 87381 --time >>"$WORK/sjis.ms"
+    qd copy "Bench $i" "café 😀$i" --unicode --repeat 65536 --time >>"$WORK/beyond.ms"
+  done
+  sjis=$(median <"$WORK/sjis.ms"); beyond=$(median <"$WORK/beyond.ms")
+  qd exit-timed >/dev/null
+  echo "Japanese (Shift-JIS holds it): $sjis"
+  echo "outside Shift-JIS (exact form kept): $beyond"
+  awk -v a="$beyond" -v b="$sjis" 'BEGIN { printf "ratio: %.2fx (target: at most 1.5x)\n", a / b }'
+
+  echo "==== start-up to main window, 9,999 entries (ms, median of $runs)"
+  for i in $(seq "$runs"); do
+    timed_start "$build/bench-9999-shift-jis.his" >>"$E2E_WORK/plain.ms"; qd exit-timed >/dev/null
+    timed_start "$build/bench-9999-exact.his" >>"$E2E_WORK/exact.ms"; qd exit-timed >/dev/null
+  done
+  plain=$(median <"$E2E_WORK/plain.ms"); exact=$(median <"$E2E_WORK/exact.ms")
+  rm -f "$E2E_WORK/plain.ms" "$E2E_WORK/exact.ms"
+  echo "without exact forms: $plain"
+  echo "each with an exact form: $exact"
+  awk -v a="$exact" -v b="$plain" 'BEGIN { printf "ratio: %.2fx (target: at most 1.2x)\n", a / b }'
+}
+if [ "${1:-}" = exact ]; then
+  exact_texts
+  exit 0
+fi
 
 echo "==== clipboard write to new entry (ms, 20 copies)"
 timed_start "" >/dev/null
@@ -108,3 +148,4 @@ for text in x zq 9998; do
   done | median | sed "s/^/'$text': /"
 done
 qd exit-timed >/dev/null
+exact_texts

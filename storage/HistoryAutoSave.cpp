@@ -12,7 +12,10 @@ CHistoryAutoSave::CHistoryAutoSave(CWnd& window, UINT_PTR timerId, const IHistor
 
 void CHistoryAutoSave::Load(HistoryModel& history)
 {
-    m_saver.FileLoaded(ReadHistoryFile(history, m_strPath));
+    HistoryLoadOutcome outcome = ReadHistoryFile(history, m_strPath);
+    if (outcome == HistoryLoadOutcome::kLoaded)
+        ReadExactTextFile(m_list, m_strPath);
+    m_saver.FileLoaded(outcome);
 }
 
 void CHistoryAutoSave::HistoryChanged()

@@ -2,6 +2,7 @@
 // where only reading is needed.
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/HistoryItem.h"
@@ -14,7 +15,7 @@ public:
         for (const std::string& text : texts) {
             HistoryItem item;
             item.text = text;
-            m_items.push_back(item);
+            m_items.push_back(std::move(item));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "core/HistoryFileFormat.h"
 #include "core/MemoryByteReader.h"
 #include "core/StringByteWriter.h"
+#include "tests/core/LittleEndianBytes.h"
 #include "tests/core/TestHistory.h"
 
 #include <gtest/gtest.h>
@@ -9,14 +10,6 @@
 #include <vector>
 
 namespace {
-
-std::string U32(uint32_t value)
-{
-    std::string bytes(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        bytes[i] = static_cast<char>(value >> (8 * i));
-    return bytes;
-}
 
 std::string Entry(uint32_t time, const std::string& text, const std::string& source)
 {

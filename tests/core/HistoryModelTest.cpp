@@ -335,3 +335,62 @@ TEST_F(HistoryModelTest, ChangesOfTheEntriesAreToldAndNothingElseIs)
 }
 
 } // namespace
+
+namespace {
+
+// Out of the assertion macros, which quote their arguments as Shift-JIS text.
+const std::u16string kCafe = u"café";
+
+class ExactFormTest : public HistoryModelTest {
+protected:
+    void CaptureExact(const std::string& text, const std::u16string& exact)
+    {
+        model.AddCapturedText(text, "Browser", 1000, exact);
+    }
+};
+
+TEST_F(ExactFormTest, LeavOutComparesTheExactTexts)
+{
+    settings.LeavOut = 1;
+    // Two emoji both read "?" in Shift-JIS: still two different copies.
+    CaptureExact("?", u"\U0001F600");
+    CaptureExact("?", u"\U0001F680");
+    EXPECT_EQ(list.GetCount(), 2);
+    // The same emoji again is a repeat; a real "?" is a different text.
+    CaptureExact("?", u"\U0001F680");
+    EXPECT_EQ(list.GetCount(), 2);
+    Capture("?");
+    EXPECT_EQ(list.GetCount(), 3);
+    Capture("?");
+    EXPECT_EQ(list.GetCount(), 3);
+    CaptureExact("?", u"\U0001F680");
+    EXPECT_EQ(list.GetCount(), 4);
+}
+
+TEST_F(ExactFormTest, OnlyTextsShiftJisCannotHoldCarryAnExactForm)
+{
+    Capture("日本語");
+    CaptureExact("cafe", u"café");
+    EXPECT_FALSE(list.GetItem(1)->HasExact());
+    ASSERT_TRUE(list.GetItem(0)->HasExact());
+    EXPECT_EQ(*list.GetItem(0)->exact, kCafe);
+    // The byte total and the list line follow the Shift-JIS text.
+    EXPECT_EQ(model.TotalBytes(), 6 + 4);
+    EXPECT_EQ(list.GetLineText(0), "cafe");
+}
+
+TEST_F(ExactFormTest, EntriesGoBackToTheClipboardWithTheirExactForm)
+{
+    CaptureExact("cafe", u"café");
+    Capture("plain");
+    list.SetCurSel(0);
+    model.DeleteSelected();   // the newest goes, the next is written back
+    EXPECT_EQ(effects.ClipboardCalls(), (Texts{"self-copy on", "write cafe"}));
+    EXPECT_EQ(effects.lastExactWritten, kCafe);
+
+    Capture("plain");
+    EXPECT_TRUE(model.WriteBackToClipboard(*list.GetItem(0)));
+    EXPECT_EQ(effects.lastExactWritten, u"");
+}
+
+} // namespace

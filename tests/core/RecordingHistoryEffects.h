@@ -1,6 +1,7 @@
 // Records what the history did to the clipboard and the info view, in order.
 #pragma once
 #include "core/HistoryEffects.h"
+#include "core/HistoryItem.h"
 
 #include <string>
 #include <vector>
@@ -8,9 +9,10 @@
 class RecordingHistoryEffects : public IHistoryEffects {
 public:
     void EmptyClipboard() override { calls.push_back("empty clipboard"); }
-    bool WriteClipboardText(const std::string& text) override
+    bool WriteClipboardEntry(const HistoryItem& item) override
     {
-        calls.push_back("write " + text);
+        calls.push_back("write " + item.text);
+        lastExactWritten = item.HasExact() ? *item.exact : std::u16string();
         return writeSucceeds;
     }
     void SetSelfCopy(bool on) override
@@ -33,6 +35,7 @@ public:
     }
 
     std::vector<std::string> calls;
+    std::u16string lastExactWritten;   // empty when the entry had no exact form
     bool writeSucceeds = true;
     bool selfCopy = false;
     int changes = 0;

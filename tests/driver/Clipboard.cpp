@@ -21,6 +21,10 @@ struct CopyOptions {
     bool wait = true;
     bool withNul = true;
     bool timed = false;
+    // The text as a Unicode program copies it: CF_UNICODETEXT alone, from
+    // which the system makes CF_TEXT for programs that ask for it.
+    bool unicode = false;
+    int repeat = 1;   // the text this many times over, for large copies
     // Registered format names, each with the DWORD it holds ("" for 0).
     std::vector<std::pair<std::string, std::string>> extraFormats;
 };
@@ -32,6 +36,8 @@ CopyOptions ParseCopyOptions(const Args& a)
         if (a[i] == "--no-wait") o.wait = false;
         else if (a[i] == "--time") o.timed = true;
         else if (a[i] == "--no-nul") o.withNul = false;
+        else if (a[i] == "--unicode") o.unicode = true;
+        else if (a[i] == "--repeat" && i + 1 < a.size()) o.repeat = (int)Number(a[++i]);
         else if (a[i] == "--format" && i + 1 < a.size()) {
             std::string f = a[++i];
             size_t eq = f.find('=');
@@ -52,18 +58,27 @@ HWND CreateTopLevel(const std::string& title, int width, int height)
     return hwnd;
 }
 
+HGLOBAL MakeBlock(const void* bytes, size_t size, size_t nulSize)
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size + nulSize ? size + nulSize : 1);
+    memcpy(GlobalLock(block), bytes, size);
+    GlobalUnlock(block);
+    return block;
+}
+
+// TEXT is ANSI, or UTF-8 with --unicode.
 void WriteClipboard(HWND owner, const std::string& text, const CopyOptions& o)
 {
     if (!OpenClipboard(owner))
         Fail("cannot open the clipboard");
     EmptyClipboard();
-    size_t size = text.size() + (o.withNul ? 1 : 0);
-    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
-    char* p = (char*)GlobalLock(block);
-    memcpy(p, text.data(), text.size());
-    if (o.withNul) p[text.size()] = '\0';
-    GlobalUnlock(block);
-    SetClipboardData(CF_TEXT, block);
+    if (o.unicode) {
+        std::wstring wide = Widen(text, CP_UTF8);
+        SetClipboardData(CF_UNICODETEXT, MakeBlock(wide.data(), wide.size() * sizeof(wchar_t),
+                                                   o.withNul ? sizeof(wchar_t) : 0));
+    } else {
+        SetClipboardData(CF_TEXT, MakeBlock(text.data(), text.size(), o.withNul ? 1 : 0));
+    }
     for (auto& f : o.extraFormats) {
         UINT format = RegisterClipboardFormatA(f.first.c_str());
         HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD));
@@ -89,9 +104,12 @@ int PrintCaptureLatency(HWND owner, const ListState& before, const LARGE_INTEGER
 int CmdCopy(const Args& a)
 {
     if (a.size() < 4)
-        Fail("copy TITLE TEXT [--no-wait] [--no-nul] [--format NAME[=DWORD]]");
-    std::string text = AnsiArg(a[3]);
+        Fail("copy TITLE TEXT [--no-wait] [--no-nul] [--unicode] [--repeat N] [--format NAME[=DWORD]]");
     CopyOptions options = ParseCopyOptions(a);
+    std::string once = options.unicode ? Unescape(a[3]) : AnsiArg(a[3]);
+    std::string text;
+    for (int i = 0; i < options.repeat; ++i)
+        text += once;
 
     HWND owner = CreateTopLevel(AnsiArg(a[2]), kOwnerWidth, kOwnerHeight);
     ListState before = ReadListState();
@@ -117,18 +135,24 @@ void PutClipboardText(HWND owner, const std::string& text)
     WriteClipboard(owner, text, CopyOptions());
 }
 
-int CmdClipboard()
+// CF_TEXT, or with UNICODE set CF_UNICODETEXT, as UTF-8.
+int CmdClipboard(bool unicode)
 {
     if (!OpenClipboard(nullptr))
         Fail("cannot open the clipboard");
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = GetClipboardData(unicode ? CF_UNICODETEXT : CF_TEXT);
     if (!data) {
         CloseClipboard();
         return kExitNoText;
     }
-    const char* p = (const char*)GlobalLock(data);
     SIZE_T size = GlobalSize(data);
-    PrintAnsi(std::string(p, strnlen(p, size)));
+    if (unicode) {
+        const wchar_t* p = (const wchar_t*)GlobalLock(data);
+        PrintUtf8(Narrow(p, (int)wcsnlen(p, size / sizeof(wchar_t)), CP_UTF8));
+    } else {
+        const char* p = (const char*)GlobalLock(data);
+        PrintAnsi(std::string(p, strnlen(p, size)));
+    }
     GlobalUnlock(data);
     CloseClipboard();
     return 0;

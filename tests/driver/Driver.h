@@ -90,7 +90,7 @@ int CmdIdle(DWORD ms);
 // --- the clipboard (Clipboard.cpp) ------------------------------------------
 
 int CmdCopy(const Args& a);
-int CmdClipboard();
+int CmdClipboard(bool unicode);
 // CF_TEXT with its terminating NUL, owned by the window.
 void PutClipboardText(HWND owner, const std::string& text);
 
@@ -127,6 +127,7 @@ int CmdMenuRects();
 int CmdPasteTarget(const Args& a);
 int CmdDismissBox(const std::string& title, DWORD ms);
 int CmdCloseWindowLike(const std::string& text, DWORD ms);
+int CmdEditTextOfClass(const std::string& className, DWORD ms);
 int CmdRecordArgs(const std::string& file);
 int CmdProcessObject(DWORD pid);
 int CmdFrontClass();

@@ -101,6 +101,25 @@ int CmdCloseWindowLike(const std::string& text, DWORD ms)
     Fail("the window did not close");
 }
 
+// What a real editor (Wine's notepad, say) shows, read as Unicode, so that a
+// text outside the ANSI code page can be checked as it landed.
+int CmdEditTextOfClass(const std::string& className, DWORD ms)
+{
+    HWND edit = nullptr;
+    bool seen = WaitFor(ms, [&] {
+        HWND frame = FindWindowA(className.c_str(), nullptr);
+        edit = frame ? FindWindowExA(frame, nullptr, "Edit", nullptr) : nullptr;
+        return edit != nullptr;
+    });
+    if (!seen)
+        Fail("no window of this class with an edit control");
+    int length = (int)SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(length + 1, L'\0');
+    length = (int)SendMessageW(edit, WM_GETTEXT, length + 1, (LPARAM)&text[0]);
+    PrintUtf8(Narrow(text.data(), length, CP_UTF8));
+    return 0;
+}
+
 // Stands in for a text editor: appends its process id and its command line,
 // as it was started, to FILE.
 int CmdRecordArgs(const std::string& file)

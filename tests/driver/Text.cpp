@@ -13,14 +13,22 @@ std::string Narrow(const wchar_t* wide, int length, UINT codePage)
     return out;
 }
 
+std::wstring Widen(const std::string& in, UINT codePage)
+{
+    if (in.empty())
+        return {};
+    int length = MultiByteToWideChar(codePage, 0, in.data(), (int)in.size(), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(codePage, 0, in.data(), (int)in.size(), &wide[0], length);
+    return wide;
+}
+
 std::string Convert(const std::string& in, UINT fromCodePage, UINT toCodePage)
 {
     if (in.empty())
         return in;
-    int length = MultiByteToWideChar(fromCodePage, 0, in.data(), (int)in.size(), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(fromCodePage, 0, in.data(), (int)in.size(), &wide[0], length);
-    return Narrow(wide.data(), length, toCodePage);
+    std::wstring wide = Widen(in, fromCodePage);
+    return Narrow(wide.data(), (int)wide.size(), toCodePage);
 }
 
 std::string Unescape(const std::string& s)

@@ -13,6 +13,7 @@ using Args = std::vector<std::string>;
 
 std::string Convert(const std::string& in, UINT fromCodePage, UINT toCodePage);
 std::string Narrow(const wchar_t* wide, int length, UINT codePage);
+std::wstring Widen(const std::string& in, UINT codePage);
 
 std::string Unescape(const std::string& s);
 std::string Escape(const std::string& s);

@@ -20,7 +20,9 @@
 //       --no-nul        the clipboard block holds the text without a terminating NUL
 //       --format NAME[=DWORD]   also put this registered format (with a DWORD value)
 //       --time          print the milliseconds until the new entry shows
-//   qdriver clipboard                    CF_TEXT on the clipboard (exit 2 when there is none)
+//       --unicode       CF_UNICODETEXT instead, as a Unicode program copies
+//       --repeat N      the text N times over
+//   qdriver clipboard [--unicode]        CF_TEXT (CF_UNICODETEXT) on the clipboard (exit 2 when there is none)
 //   qdriver launch PATH                  start the program; print the milliseconds until its window shows
 //   qdriver exit-timed                   exit command; print the milliseconds until the window is gone
 //   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
@@ -52,6 +54,8 @@
 //   qdriver dismiss-box TITLE [ms]       wait for a message box, print its text, press OK
 //   qdriver close-window-like TEXT [ms]  wait for a window whose title holds TEXT, print the
 //                                        title, close it
+//   qdriver edit-text-of-class CLASS [ms]  wait for a top-level window of CLASS with an edit
+//                                        control, print the edit's text, read as Unicode
 //   qdriver record-args FILE             (as an editor) append its process id and command line
 //   qdriver process-object PID           "running", "held" (ended, a handle still open) or "gone"
 //   qdriver key-pressed KEY              1 when KEY went down (typed by anyone) since the last ask
@@ -113,7 +117,7 @@ int Run(const Args& a)
     if (cmd == "visible") return CmdVisible(ControlOrMain(a, 2));
     if (cmd == "rect") return CmdRect(ControlOrMain(a, 2));
     if (cmd == "copy") return CmdCopy(a);
-    if (cmd == "clipboard") return CmdClipboard();
+    if (cmd == "clipboard") return CmdClipboard(a.size() > 2 && a[2] == "--unicode");
     if (cmd == "launch") return CmdLaunch(Convert(arg(2), CP_UTF8, CP_ACP));   // a path: no escapes
     if (cmd == "exit-timed") return CmdExitTimed();
     if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
@@ -140,6 +144,7 @@ int Run(const Args& a)
     if (cmd == "focus-rect") return CmdFocusRect();
     if (cmd == "caret") return CmdCaret();
     if (cmd == "dismiss-box") return CmdDismissBox(arg(2), WaitArg(a, 3));
+    if (cmd == "edit-text-of-class") return CmdEditTextOfClass(arg(2), WaitArg(a, 3));
     if (cmd == "close-window-like") return CmdCloseWindowLike(arg(2), WaitArg(a, 3));
     if (cmd == "record-args") return CmdRecordArgs(arg(2));
     if (cmd == "process-object") return CmdProcessObject((DWORD)Number(arg(2)));

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "framework/Wnd.h"
+#include "history/ClipboardExactText.h"
 #include "history/ClipboardViewer.h"
 
 namespace {
@@ -19,13 +20,14 @@ const DWORD kDeliveryDeadlineMs = 5000;
 struct Capture {
     std::string text;
     std::string source;
+    std::u16string exact;
 };
 
 class RecordingOwner : public IClipboardViewerOwner {
 public:
-    void TextCaptured(std::string text, const std::string& source, int32_t) override
+    void TextCaptured(std::string text, std::u16string exact, const std::string& source, int32_t) override
     {
-        captures.push_back({std::move(text), source});
+        captures.push_back({std::move(text), source, std::move(exact)});
     }
     std::vector<std::string> Texts() const
     {
@@ -70,6 +72,12 @@ protected:
     }
     // Another program copies a text from its edit box.
     void CopyElsewhere(const std::string& text) { Put(m_otherChild, CF_TEXT, text); }
+    // The same from a Unicode program: the system makes CF_TEXT from it.
+    void CopyUnicodeElsewhere(const std::u16string& text)
+    {
+        Put(m_otherChild, CF_UNICODETEXT,
+            std::string(reinterpret_cast<const char*>(text.c_str()), (text.size() + 1) * sizeof(char16_t)));
+    }
 
     // Handles the messages already waiting for this thread.
     static void HandlePending()
@@ -141,6 +149,34 @@ TEST_F(ClipboardViewerTest, SelfCopyOutlivesAChangeWithoutText)
     CopyElsewhere("foreign copy");
     ASSERT_TRUE(WaitForCapture("foreign copy")) << "the foreign copy never reached the owner";
     EXPECT_EQ(m_owner.Texts(), std::vector<std::string>{"foreign copy"});
+}
+
+TEST_F(ClipboardViewerTest, UnicodeTextKeepsAnExactFormOnlyWhereShiftJisLosesSomething)
+{
+    m_viewer.BeginCapture();
+    const std::u16string beyond = u"caf\u00E9 \U0001F600 10\u301C20 \uD55C\uAD6D\uC5B4";
+    CopyUnicodeElsewhere(beyond);
+    CopyUnicodeElsewhere(u"\u65E5\u672C\u8A9E\u306E\u30C6\u30AD\u30B9\u30C8");   // Japanese only
+    CopyElsewhere("marker");
+    ASSERT_TRUE(WaitForCapture("marker")) << "the copies never reached the owner";
+    ASSERT_EQ(m_owner.captures.size(), 3u);
+    EXPECT_TRUE(m_owner.captures[0].exact == beyond) << "the exact form was not kept";
+    EXPECT_NE(m_owner.captures[0].text.find("10"), std::string::npos);
+    EXPECT_EQ(m_owner.captures[1].text, "日本語のテキスト");
+    EXPECT_TRUE(m_owner.captures[1].exact.empty()) << "a Japanese text needs no exact form";
+    EXPECT_TRUE(m_owner.captures[2].exact.empty());
+}
+
+TEST(ExactRoundTrip, OnlyTextsThatComeBackUnchangedNeedNoExactForm)
+{
+    EXPECT_TRUE(RoundTripsExactly(L"", 0, ""));
+    EXPECT_TRUE(RoundTripsExactly(L"abc \u65E5\u672C", 6, "abc 日本"));
+    // A best-fit stand-in or a default character changes the text.
+    EXPECT_FALSE(RoundTripsExactly(L"caf\u00E9", 4, "cafe"));
+    EXPECT_FALSE(RoundTripsExactly(L"\U0001F600", 2, "?"));
+    EXPECT_FALSE(RoundTripsExactly(L"abc", 3, "abd"));
+    // Bytes that a program put beside its Unicode text must be what it says.
+    EXPECT_FALSE(RoundTripsExactly(L"abc", 3, "abcd"));
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "core/ExactTextFormat.h"
 #include "core/HistoryFileFormat.h"
 #include "core/StringByteWriter.h"
 #include "storage/HistoryFile.h"
@@ -9,10 +10,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace {
+
+const std::vector<std::string> kWrittenPair{"Quillorn.his", "Quillorn.his.w"};
 
 // Each test works in a fresh directory of its own under the temp directory.
 class FileTest : public ::testing::Test {
@@ -48,6 +52,7 @@ protected:
                 names.push_back(name);
         } while (FindNextFileA(search, &found));
         FindClose(search);
+        std::sort(names.begin(), names.end());
         return names;
     }
 
@@ -194,7 +199,7 @@ TEST_F(HistoryFileTest, WrittenFileReadsBackTheSameEntries)
     EXPECT_EQ(read.list.GetItem(0)->source, "メモ帳");
     EXPECT_EQ(read.list.GetItem(1)->time, 12);
     EXPECT_EQ(read.model.TotalBytes(), history.model.TotalBytes());
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+    EXPECT_EQ(Listing(), kWrittenPair);
 }
 
 TEST_F(HistoryFileTest, NewFileReplacesTheOldOneAndLeavesNothingElse)
@@ -207,7 +212,7 @@ TEST_F(HistoryFileTest, NewFileReplacesTheOldOneAndLeavesNothingElse)
     ASSERT_TRUE(WriteHistoryFile(history.list, path));
 
     EXPECT_EQ(ReadBytes(path), Encoded(history.list));
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+    EXPECT_EQ(Listing(), kWrittenPair);
 }
 
 TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
@@ -225,7 +230,7 @@ TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
         return false;
     }));
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+    EXPECT_EQ(Listing(), kWrittenPair);
 
     // The temporary file cannot be made.
     ASSERT_TRUE(CreateDirectoryA((path + kTemporaryFileSuffix).c_str(), nullptr));
@@ -240,7 +245,7 @@ TEST_F(HistoryFileTest, FailedWriteKeepsTheOldFile)
         EXPECT_FALSE(WriteHistoryFile(history.list, path));
     }
     EXPECT_EQ(ReadBytes(path), old);
-    EXPECT_EQ(Listing(), std::vector<std::string>{"Quillorn.his"});
+    EXPECT_EQ(Listing(), kWrittenPair);
 
     // And when nothing is in the way, the write goes through.
     EXPECT_TRUE(WriteHistoryFile(history.list, path));
@@ -322,6 +327,41 @@ TEST_F(HistoryFileTest, DeleteRemovesTheFileAndIgnoresAMissingOne)
     DeleteHistoryFile(path);
     EXPECT_TRUE(Listing().empty());
     DeleteHistoryFile(path);
+}
+
+TEST_F(HistoryFileTest, ExactTextsFollowTheHistoryFileWhereverItGoes)
+{
+    const std::string path = PathOf("Quillorn.his");
+    const std::u16string exact = u"caf\u00E9 \U0001F600";
+    history.AddLoaded("Japanese only", "?", 1);
+    history.AddLoaded("cafe ??", "Browser", 2);
+    history.list.GetItem(1)->exact = std::make_unique<std::u16string>(exact);
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    StringByteWriter plain;
+    WriteHistoryRecords(plain, history.list);
+    EXPECT_EQ(ReadBytes(path), plain.Bytes());   // the history file holds no trace of them
+
+    ASSERT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kLoaded);
+    ReadExactTextFile(read.list, path);
+    EXPECT_FALSE(read.list.GetItem(0)->HasExact());
+    ASSERT_TRUE(read.list.GetItem(1)->HasExact());
+    EXPECT_TRUE(*read.list.GetItem(1)->exact == exact);
+
+    // A damaged file of exact texts costs only those.
+    WriteBytes(path + kExactTextSuffix, "damaged");
+    read.model.FreeAll();
+    ASSERT_EQ(ReadHistoryFile(read.model, path), HistoryLoadOutcome::kLoaded);
+    ReadExactTextFile(read.list, path);
+    EXPECT_EQ(read.list.Texts(), history.list.Texts());
+    EXPECT_FALSE(read.list.GetItem(1)->HasExact());
+
+    // Moved aside with the history file they belong to, and deleted with it.
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    EXPECT_EQ(MoveHistoryFileAside(path), MoveAsideOutcome::kMoved);
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"Quillorn.his.bad", "Quillorn.his.bad.w"}));
+    ASSERT_TRUE(WriteHistoryFile(history.list, path));
+    DeleteHistoryFile(path);
+    EXPECT_EQ(Listing(), (std::vector<std::string>{"Quillorn.his.bad", "Quillorn.his.bad.w"}));
 }
 
 } // namespace
