@@ -32,6 +32,10 @@ target_link_libraries(quillorn_program PUBLIC quillorn_framework)
 add_executable(Quillorn WIN32 app/ClipHistoryApp.cpp res/Quillorn.rc)
 target_link_libraries(Quillorn PRIVATE quillorn_program)
 
+# The floor that the start-up benchmark measures the program against.
+add_executable(bare_dialog WIN32 bench/bare_dialog.cpp bench/bare_dialog.rc)
+target_link_libraries(bare_dialog PRIVATE user32)
+
 # GoogleTest for Windows, built from the sources the distribution installs.
 set(GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources (the distribution's googletest package)")
 set(gtest_src ${GTEST_SOURCE_DIR}/googletest)

@@ -21,8 +21,11 @@
 //       --format NAME[=DWORD]   also put this registered format (with a DWORD value)
 //       --time          print the milliseconds until the new entry shows
 //   qdriver clipboard                    CF_TEXT on the clipboard (exit 2 when there is none)
-//   qdriver launch PATH                  start the program; print the milliseconds until its window shows
+//   qdriver launch PATH                  start the program; print the milliseconds until its window
+//                                        shows and answers a message
 //   qdriver exit-timed                   exit command; print the milliseconds until the window is gone
+//   qdriver popup-timed                  tray click set to open the popup; print the milliseconds
+//                                        until the menu shows, then close it with Esc
 //   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
 //   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
 //   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
@@ -108,6 +111,7 @@ int Run(const Args& a)
     if (cmd == "clipboard") return CmdClipboard();
     if (cmd == "launch") return CmdLaunch(Convert(arg(2), CP_UTF8, CP_ACP));   // a path: no escapes
     if (cmd == "exit-timed") return CmdExitTimed();
+    if (cmd == "popup-timed") return CmdPopupTimed();
     if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "syscommand") { PostMessageA(RequireMain(), WM_SYSCOMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "send") return CmdSend(a);
