@@ -24,9 +24,6 @@ public:
     // Sum of the text lengths of all entries (sources do not count).
     int64_t TotalBytes() const { return m_nTotalBytes; }
 
-    // With "LeavOut" 1, a text equal to the newest entry's is not recorded.
-    bool IsRepeatOfNewest(const std::string& text) const;
-
     // The model's part of a capture: records the text as the newest entry,
     // updates the info view and trims the history. The new line is selected,
     // or with "NoAdjustCur" 1 the selection stays at the index it had (0 when
@@ -67,6 +64,8 @@ public:
     void FreeAll();
 
 private:
+    // With "LeavOut" 1, a text equal to the newest entry's is not recorded.
+    bool IsRepeatOfNewest(const std::string& text) const;
     int SelectionAfterInsert() const;
     // Puts an entry's line into the list, which then owns the entry and counts
     // its bytes; false, with the entry freed, when the list has no room.

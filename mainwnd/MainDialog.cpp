@@ -23,8 +23,6 @@ const MessageMap* CMainDialog::GetMessageMap() const
     static const MessageMap map(CDialog::GetMessageMap(), {
         OnMessage(WM_TIMER, &CMainDialog::OnTimer),
         OnControl(LBN_SELCHANGE, IDC_HISTORY_LIST, &CMainDialog::OnSelChangeHistory),
-        OnMessage(WM_DRAWCLIPBOARD, &CMainDialog::OnDrawClipboard),
-        OnMessage(WM_CHANGECBCHAIN, &CMainDialog::OnChangeCbChain),
         OnControl(LBN_DBLCLK, IDC_HISTORY_LIST, &CMainDialog::OnDblClkHistory),
         OnCommand(IDC_TOOL_VIEW, &CMainDialog::OnToolView),
         OnCommand(IDC_TOOL_BEHAVIOUR, &CMainDialog::OnToolBehaviour),
@@ -49,7 +47,6 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnNotify(BCN_HOTITEMCHANGE, IDC_TOOL_EXIT, &CMainDialog::OnToolHotChange),
         OnCommand(IDC_TOOL_VERSION, &CMainDialog::OnToolVersion),
         OnMessage(UM_TRAYNOTIFY, &CMainDialog::OnTrayNotify),
-        OnMessage(UM_DEFERREDCAPTURE, &CMainDialog::OnDeferredCapture),
         OnMessage(WM_SYSCOMMAND, &CMainDialog::OnSysCommand),
         OnMessage(WM_CONTEXTMENU, &CMainDialog::OnContextMenu),
         OnMessage(WM_ENDSESSION, &CMainDialog::OnEndSession),
@@ -98,7 +95,7 @@ BOOL CMainDialog::OnInitDialog()
         m_wndTitle.ShowTitle(this, m_settings.UserName, m_settings.LikeColor, TRUE);
     PutNewestOnClipboard();
     // Notifications that arrive before the end of start-up are ignored.
-    m_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
+    m_clipboardViewer.Join(this);
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
     m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_settings));
@@ -120,6 +117,7 @@ BOOL CMainDialog::OnInitDialog()
         m_wndTitle.WaitTitleClosed();
     ::SetTimer(m_hWnd, TIMER_FOREGROUND, kForegroundPeriodMs, nullptr);
     m_bInitialized = TRUE;
+    m_clipboardViewer.BeginCapture();
     return TRUE;
 }
 
@@ -261,7 +259,7 @@ void CMainDialog::OnToolVersion()
 
 void CMainDialog::ExitProgram()
 {
-    ::ChangeClipboardChain(m_hWnd, m_hwndNextViewer);
+    m_clipboardViewer.Leave();
     ::UnregisterHotKey(m_hWnd, m_nMainHotKeyId);
     ::UnregisterHotKey(m_hWnd, m_nQuickHotKeyId);
     ::GlobalDeleteAtom(m_nMainHotKeyId);
@@ -285,6 +283,13 @@ LRESULT CMainDialog::OnEndSession(WPARAM wParam, LPARAM)
     if (wParam)
         ExitProgram();
     return 0;
+}
+
+// --- Capture --------------------------------------------------------------
+
+void CMainDialog::TextCaptured(std::string text, const std::string& source, int32_t time)
+{
+    m_history.AddCapturedText(std::move(text), source, time);
 }
 
 // --- Error boxes ----------------------------------------------------------

@@ -1,8 +1,9 @@
 // The main window: a resizable dialog with the history list, the text preview,
-// the info view and six tool buttons. It is the hub of the program: it owns the
-// settings, the history, the clipboard viewer link, the hotkeys and the tray
-// icon, and runs modally for the program's whole life. Closing it only hides
-// it; the exit command ends it.
+// the info view and six tool buttons. It owns the settings, the history, the
+// hotkeys and the tray icon, and runs modally for the program's whole life.
+// Closing it only hides it; the exit command ends it. The clipboard viewer and
+// the QuickSelect popup are objects of their own that reach it through small
+// interfaces.
 //
 // Its members are spread over several files by concern:
 //   MainDialog.cpp       start-up, exit, visibility, settings host
@@ -11,8 +12,6 @@
 //   TrayHotkeys.cpp      hotkeys, tray icon, system menu, foreground tracking
 //   SettingsCommands.cpp the settings dialogs and what they change at once
 //   CustomizeCommands.cpp the customize dialog and what its pages preview on
-//   history/ClipboardCapture.cpp  the clipboard viewer and the capture
-//   quickselect/QuickSelect*.cpp  the QuickSelect popup and its entries
 #pragma once
 #include <string>
 
@@ -30,67 +29,29 @@
 #include "framework/Button.h"
 #include "framework/Dialog.h"
 #include "framework/GdiObjects.h"
+#include "history/ClipboardViewer.h"
 #include "mainwnd/ListBoxHistory.h"
 #include "mainwnd/MainSettingsHost.h"
 #include "mainwnd/TrayIcon.h"
+#include "quickselect/QuickSelectPopup.h"
 #include "storage/HistoryAutoSave.h"
 
-// Messages the main window sends itself or receives from the tray.
+// Sent by the tray icon.
 const UINT UM_TRAYNOTIFY = WM_USER + 111;
-const UINT UM_DEFERREDCAPTURE = WM_USER + 2222;
 // Remembers the window of another program that was last in front.
 const UINT_PTR TIMER_FOREGROUND = 1234;
 // Writes the history file once the history has been quiet for a moment.
 const UINT_PTR TIMER_HISTORY_SAVE = 1235;
 
-class CMainDialog : public CDialog, private IHistoryEffects, private ISettingsDialogHost, private ICustomizeHost {
+class CMainDialog : public CDialog,
+                    private IHistoryEffects,
+                    private ISettingsDialogHost,
+                    private ICustomizeHost,
+                    private IClipboardViewerOwner,
+                    private IQuickSelectHost {
 public:
     explicit CMainDialog(CWnd* parent = nullptr);
     ~CMainDialog() override;
-
-    // --- State that the settings dialogs and the popup read and change
-    AppSettings m_settings;
-    HistoryModel& History() { return m_history; }
-    CListBoxEx& HistoryList() { return m_listHistory; }
-    CViewEdit& TextPreview() { return m_editTextPreview; }
-    CViewEdit& InfoView() { return m_editInfoView; }
-    // The painter of this window's title bar, which the customize pages preview on.
-    CCaptionPainter& CaptionPainter() override { return m_captionPainter; }
-
-    // --- Views
-    void LayoutControls(int cx, int cy);
-    void ApplyVisibility() override;
-    void ToggleView();
-    void UpdateInfoView() override;
-    std::string FormatItemInfo(int index) const;
-
-    // --- History commands
-    void CopySelected(BOOL close);
-    BOOL CopyItemToClipboard(int index);
-    bool WriteClipboardText(const std::string& text) override;
-    void PasteToPrevious(BOOL close, BOOL copyFirst);
-
-    // --- Hotkeys and tray
-    BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
-    BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
-    void RunTrayAction(int action);
-
-    // --- QuickSelect popup at the place a "QShowType" value names
-    enum QuickSelectShowType { kAtWindowCentre = 0, kAtCaret = 1, kAtCursor = 2 };
-    void ShowQuickSelect(int showType);
-    POINT GetQuickSelectPos(HWND target, int count, int showType);
-    BOOL CopyFileToClipboard(const std::string& path);
-
-    // --- Exit: leave the chain, release the hotkeys, save, end the dialog
-    void ExitProgram();
-
-    // The program's error boxes; the window that was in front gets the focus back.
-    void ShowErrorId(UINT stringId) override;
-    void ShowErrorText(const char* text) override;
-
-    // Where direct paste and the popup send their text (kept by the timer).
-    HWND m_hwndPrevForeground = nullptr;
-    HWND m_hwndLastForeground = nullptr;
 
 protected:
     const MessageMap* GetMessageMap() const override;
@@ -114,14 +75,36 @@ private:
     void EditSystemMenu();
     void ScrollListToTop();
 
+    // Views
+    void LayoutControls(int cx, int cy);
+    void ApplyVisibility() override;
+    void ToggleView();
+    void UpdateInfoView() override;
+    std::string FormatItemInfo(int index) const;
+
+    // History commands
+    void CopySelected(BOOL close);
+    BOOL CopyItemToClipboard(int index) override;
+    bool WriteClipboardText(const std::string& text) override;
+    void PasteToPrevious(BOOL close, BOOL copyFirst);
+
+    // Hotkeys and tray
+    BOOL RegisterMainHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
+    BOOL RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atStartUp) override;
+    void RunTrayAction(int action);
+
+    // Exit: leave the chain, release the hotkeys, save, end the dialog
+    void ExitProgram();
+
+    // The program's error boxes; the window that was in front gets the focus back.
+    void ShowErrorId(UINT stringId) override;
+    void ShowErrorText(const char* text) override;
+
     // Message handlers
     LRESULT OnWindowPosChanging(WPARAM wParam, LPARAM lParam);
     LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
     LRESULT OnSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnEndSession(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDrawClipboard(WPARAM wParam, LPARAM lParam);
-    LRESULT OnChangeCbChain(WPARAM wParam, LPARAM lParam);
-    LRESULT OnDeferredCapture(WPARAM wParam, LPARAM lParam);
     LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
@@ -149,14 +132,9 @@ private:
     void ShowMainWindow();
     void FocusCurrentView();
 
-    // Clipboard capture
-    void AddClipboardText();
-    static std::string SourceTitle(HWND owner);
-    static bool IsExcludedFromHistory();
-
     // IHistoryEffects
     void EmptyClipboard() override;
-    void SetSelfCopy(bool on) override { m_bSelfCopy = on; }
+    void SetSelfCopy(bool on) override { m_clipboardViewer.SetSelfCopy(on); }
     void HistoryChanged() override { m_historyFile.HistoryChanged(); }
 
     // ISettingsDialogHost: what the settings dialogs change
@@ -169,14 +147,22 @@ private:
     void SetListTips(BOOL tip, BOOL customTipColor) override;
 
     // ICustomizeHost: what the customize pages preview on
+    CCaptionPainter& CaptionPainter() override { return m_captionPainter; }
     void SetViewTextColor(View view, COLORREF colour, BOOL redraw) override;
     void SetViewBackColor(View view, COLORREF colour, BOOL redraw) override;
+
+    // IClipboardViewerOwner: a text copied in another program
+    void TextCaptured(std::string text, const std::string& source, int32_t time) override;
+
+    // IQuickSelectHost: what the popup needs of this window
+    HWND PopupOwner() const override { return m_hWnd; }
+    HWND LastForegroundWindow() const override { return m_hwndLastForeground; }
+    void EndHiddenStart() override { m_bStartHiddenPending = FALSE; }
 
     void ShowHistoryMenu(POINT screenPoint);
     void ListContextMenu(POINT point);
 
-    // QuickSelect choices
-    BOOL PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path);
+    AppSettings m_settings;
 
     // Controls, bound by DoDataExchange
     CToolButton m_btnToolCustomize;
@@ -195,15 +181,19 @@ private:
     CHistoryAutoSave m_historyFile{*this, TIMER_HISTORY_SAVE, m_historyLines, m_settings};
     CMainSettingsHost m_settingsHost{*this};
 
+    CClipboardViewer m_clipboardViewer{*this};
+    CQuickSelectPopup m_quickSelect{*this, m_historyLines, m_settings};
+
     CFont m_fontList;
     int m_nViewMode = 0;             // 0 list, 1 text preview
     std::string m_strPreviewInfo;    // info of the entry shown in the preview
 
-    BOOL m_bInitialized = FALSE;     // nothing is captured or laid out before
+    BOOL m_bInitialized = FALSE;     // nothing is laid out before
     BOOL m_bStartHiddenPending = TRUE;
-    HWND m_hwndNextViewer = nullptr;
-    BOOL m_bSelfCopy = FALSE;
-    BOOL m_bReadingClipboard = FALSE;
+
+    // Where direct paste and the popup send their text (kept by the timer).
+    HWND m_hwndPrevForeground = nullptr;
+    HWND m_hwndLastForeground = nullptr;
 
     ATOM m_nMainHotKeyId = 0;
     ATOM m_nQuickHotKeyId = 0;

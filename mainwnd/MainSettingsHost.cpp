@@ -22,9 +22,9 @@ void CMainSettingsHost::LoadHistory()
 {
     // Without redrawing the list does not update its scroll bar for each of
     // thousands of lines.
-    m_main.HistoryList().SendMessage(WM_SETREDRAW, FALSE);
-    m_main.m_historyFile.Load(m_main.History());
-    m_main.HistoryList().SendMessage(WM_SETREDRAW, TRUE);
+    m_main.m_listHistory.SendMessage(WM_SETREDRAW, FALSE);
+    m_main.m_historyFile.Load(m_main.m_history);
+    m_main.m_listHistory.SendMessage(WM_SETREDRAW, TRUE);
 }
 
 void CMainSettingsHost::SaveHistory()
@@ -39,5 +39,5 @@ void CMainSettingsHost::DeleteHistoryFile()
 
 void CMainSettingsHost::FreeHistory()
 {
-    m_main.History().FreeAll();
+    m_main.m_history.FreeAll();
 }

@@ -66,7 +66,7 @@ BOOL CMainDialog::RegisterQuickHotKey(int modifierIndex, int keyIndex, BOOL atSt
 void CMainDialog::OnHotKey(WPARAM id)
 {
     if (id != m_nMainHotKeyId) {
-        ShowQuickSelect(m_settings.QShowType);
+        m_quickSelect.ShowQuickSelect(m_settings.QShowType);
         return;
     }
     if (IsWindowVisible() && ::GetForegroundWindow() == m_hWnd)
@@ -96,7 +96,7 @@ void CMainDialog::RunTrayAction(int action)
     } else if (action == kTrayQuickSelect) {
         // A tray click always opens the popup at the cursor; the stored
         // "QShowType" stays as it is.
-        ShowQuickSelect(kAtCursor);
+        m_quickSelect.ShowQuickSelect(CQuickSelectPopup::kAtCursor);
     } else {
         ::SetForegroundWindow(m_hWnd);
         // Not while one of the settings dialogs is open.

@@ -1,10 +1,11 @@
 // The "@f" entries of the QuickSelect popup: a file's bytes onto the clipboard.
+#include "quickselect/QuickSelectPopup.h"
+
 #include "mainwnd/ClipboardText.h"
-#include "mainwnd/MainDialog.h"
 #include "res/resource.h"
 #include "storage/RawFile.h"
 
-BOOL CMainDialog::CopyFileToClipboard(const std::string& path)
+BOOL CQuickSelectPopup::CopyFileToClipboard(const std::string& path)
 {
     // Missing, read-only, in use, empty (an empty file cannot be mapped), or
     // of a size that cannot be read: the user is told the same for each.
@@ -19,10 +20,10 @@ BOOL CMainDialog::CopyFileToClipboard(const std::string& path)
     }
     if (size == 0) {
         file.CloseMapped();   // not held open while the box waits for the user
-        ShowErrorId(IDS_FILE_NOT_COPYABLE);
+        m_host.ShowErrorId(IDS_FILE_NOT_COPYABLE);
         return FALSE;
     }
     HGLOBAL block = MakeTextBlock(file.GetView(), static_cast<size_t>(size));
     file.CloseMapped();
-    return block && PlaceTextBlock(m_hWnd, block);
+    return block && PlaceTextBlock(m_host.PopupOwner(), block);
 }

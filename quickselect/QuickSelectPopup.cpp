@@ -1,7 +1,9 @@
 // The QuickSelect popup: the phrase file's menus opened over the program the
 // user works in; the chosen text goes onto the clipboard and, when the user
 // wants it, is pasted there at once.
-#include "mainwnd/MainDialog.h"
+#include "quickselect/QuickSelectPopup.h"
+
+#include "core/AppSettings.h"
 #include "mainwnd/PasteKeys.h"
 #include "quickselect/QuickSelectEditor.h"
 #include "quickselect/QuickSelectPopupMenu.h"
@@ -12,23 +14,24 @@ const char kQuickSelectFileName[] = "QuickSelect.txt";
 const int32_t kPasteOn = 1;
 }
 
-void CMainDialog::ShowQuickSelect(int showType)
+void CQuickSelectPopup::ShowQuickSelect(int showType)
 {
-    HWND target = m_hwndLastForeground && ::IsWindow(m_hwndLastForeground) ? m_hwndLastForeground
-                                                                             : ::GetDesktopWindow();
+    HWND owner = m_host.PopupOwner();
+    HWND last = m_host.LastForegroundWindow();
+    HWND target = last && ::IsWindow(last) ? last : ::GetDesktopWindow();
     std::string path = MakeModulePath(kQuickSelectFileName);
     CQuickSelectPopupMenu popup(QuickSelectHistory{&m_historyLines, m_settings.QNumber});
     if (!popup.Build(path))
         return;
-    m_bStartHiddenPending = FALSE;
+    m_host.EndHiddenStart();
     POINT at = GetQuickSelectPos(target, popup.GetRootItemCount(), showType);
 
     // The owner must be in front for the menu to close when the user clicks
     // elsewhere; the posted WM_NULL lets the menu loop see that it is over.
-    ::SetForegroundWindow(m_hWnd);
+    ::SetForegroundWindow(owner);
     std::string text;
-    int32_t code = popup.TrackAt(at.x, at.y, m_hWnd, text);
-    PostMessage(WM_NULL, 0, 0);
+    int32_t code = popup.TrackAt(at.x, at.y, owner, text);
+    ::PostMessageA(owner, WM_NULL, 0, 0);
     ::SetForegroundWindow(target);
     if (code == QS_NONE)
         return;
@@ -38,12 +41,11 @@ void CMainDialog::ShowQuickSelect(int showType)
     // The desktop, the stand-in when no program was in front, takes no focus.
     if (target != ::GetDesktopWindow())
         WaitUntilTargetHasFocus(target);
-    if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != m_hWnd)
+    if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != owner)
         TypeCtrlV();
 }
 
-// Whatever the choice puts on the clipboard; TRUE when there is something to paste.
-BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path)
+BOOL CQuickSelectPopup::PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path)
 {
     switch (code) {
     case QS_NONE:
@@ -54,9 +56,9 @@ BOOL CMainDialog::PutQuickSelectChoice(int32_t code, const std::string& text, co
     case QS_FILE:
         return CopyFileToClipboard(text);
     case QS_TEXT:
-        return WriteClipboardText(text);
+        return m_host.WriteClipboardText(text);
     default:
         // A failed copy must not paste what happened to be on the clipboard.
-        return code >= 0 && CopyItemToClipboard(code);
+        return code >= 0 && m_host.CopyItemToClipboard(code);
     }
 }

@@ -1,6 +1,7 @@
 // Where the QuickSelect popup opens, by "QShowType".
+#include "quickselect/QuickSelectPopup.h"
+
 #include "core/PopupPlacement.h"
-#include "mainwnd/MainDialog.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ bool CaretOnScreen(DWORD thread, POINT& at)
 }
 }  // namespace
 
-POINT CMainDialog::GetQuickSelectPos(HWND target, int count, int showType)
+POINT CQuickSelectPopup::GetQuickSelectPos(HWND target, int count, int showType)
 {
     if (showType == kAtCursor) {
         POINT cursor = {};

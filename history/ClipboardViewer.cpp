@@ -1,10 +1,11 @@
-// The clipboard viewer: every text another program puts on the clipboard
-// becomes the newest history entry.
+// The clipboard viewer: every text another program puts on the clipboard goes
+// to the owner, which makes it the newest history entry.
+#include "history/ClipboardViewer.h"
+
 #include <cstring>
 #include <utility>
 
 #include "framework/Time.h"
-#include "mainwnd/MainDialog.h"
 #include "mainwnd/WindowClassName.h"
 
 namespace {
@@ -35,16 +36,39 @@ std::string TitleOf(HWND hwnd)
 }
 }  // namespace
 
-LRESULT CMainDialog::OnDrawClipboard(WPARAM, LPARAM)
+void CClipboardViewer::Join(CWnd* window)
 {
-    if (!m_bInitialized)
+    m_hWnd = window->m_hWnd;
+    HookWnd(window);
+    m_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
+}
+
+void CClipboardViewer::Leave()
+{
+    ::ChangeClipboardChain(m_hWnd, m_hwndNextViewer);
+}
+
+LRESULT CClipboardViewer::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_DRAWCLIPBOARD: return OnDrawClipboard(wParam, lParam);
+    case WM_CHANGECBCHAIN: return OnChangeCbChain(wParam, lParam);
+    case UM_DEFERREDCAPTURE: return OnDeferredCapture(wParam, lParam);
+    default: return CSubclassWnd::WindowProc(message, wParam, lParam);
+    }
+}
+
+LRESULT CClipboardViewer::OnDrawClipboard(WPARAM, LPARAM)
+{
+    // Nothing is recorded, nor passed on, before the owner is ready.
+    if (!m_bCapturing)
         return 0;
     // Wine announces text from the X clipboard a second time while it is
     // being read; that inner notice only goes down the chain.
     if (!m_bReadingClipboard) {
         if (!m_bSelfCopy && HasClassName(::GetForegroundWindow(), kDeferredReadClass)) {
             ::SendMessageA(m_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
-            PostMessage(UM_DEFERREDCAPTURE);
+            ::PostMessageA(m_hWnd, UM_DEFERREDCAPTURE, 0, 0);
             return 0;
         }
         AddClipboardText();
@@ -53,14 +77,14 @@ LRESULT CMainDialog::OnDrawClipboard(WPARAM, LPARAM)
     return 0;
 }
 
-LRESULT CMainDialog::OnDeferredCapture(WPARAM, LPARAM)
+LRESULT CClipboardViewer::OnDeferredCapture(WPARAM, LPARAM)
 {
     AddClipboardText();
     return 0;
 }
 
 // Another viewer leaves the chain: mend the link, or tell the next viewer.
-LRESULT CMainDialog::OnChangeCbChain(WPARAM wParam, LPARAM lParam)
+LRESULT CClipboardViewer::OnChangeCbChain(WPARAM wParam, LPARAM lParam)
 {
     HWND removed = reinterpret_cast<HWND>(wParam);
     if (removed == m_hwndNextViewer)
@@ -70,7 +94,7 @@ LRESULT CMainDialog::OnChangeCbChain(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
-void CMainDialog::AddClipboardText()
+void CClipboardViewer::AddClipboardText()
 {
     if (!::OpenClipboard(m_hWnd))
         return;
@@ -84,9 +108,8 @@ void CMainDialog::AddClipboardText()
             // A block without a terminating NUL is read only up to its end.
             std::string text(bytes, strnlen(bytes, ::GlobalSize(data)));
             ::GlobalUnlock(data);
-            if (!m_history.IsRepeatOfNewest(text))
-                m_history.AddCapturedText(std::move(text), SourceTitle(::GetClipboardOwner()),
-                                          CTime::GetCurrentTime().GetTime());
+            m_owner.TextCaptured(std::move(text), SourceTitle(::GetClipboardOwner()),
+                                 CTime::GetCurrentTime().GetTime());
         }
     }
     m_bReadingClipboard = FALSE;
@@ -94,7 +117,7 @@ void CMainDialog::AddClipboardText()
 }
 
 // Called with the clipboard open.
-bool CMainDialog::IsExcludedFromHistory()
+bool CClipboardViewer::IsExcludedFromHistory()
 {
     // Registered once: a name keeps its format number for the whole session.
     static const UINT excludeFormat = ::RegisterClipboardFormatA(kExcludeFormat);
@@ -113,7 +136,7 @@ bool CMainDialog::IsExcludedFromHistory()
 
 // The title of the window the text came from: the clipboard owner's top-level
 // window, else the window in front, else "?".
-std::string CMainDialog::SourceTitle(HWND owner)
+std::string CClipboardViewer::SourceTitle(HWND owner)
 {
     std::string title = TitleOf(TopLevelOf(owner));
     if (title.empty())
