@@ -101,10 +101,7 @@ BOOL CMainDialog::OnInitDialog()
     m_captionPainter.ApplyCaptionSettings(this, CaptionSettingsOf(m_settings));
     SetToolIcons();
     m_editInfoView.SetTabStops(1, &kInfoTabStop);
-    // A window that is not on top and should not be needs no z-order change,
-    // and under some window systems the change costs as much as the show.
-    if (m_settings.Foreground || (::GetWindowLongPtrA(m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST))
-        SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(m_settings.Foreground ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ApplyTipSwitches();
     ApplyColours();
     AddHotKeys();
