@@ -76,8 +76,7 @@ bool LoadHistoryRecords(IByteReader& in, HistoryModel& history)
     HistoryRecords records;
     if (!ReadHistoryRecords(in, records))
         return false;
-    for (auto& record : records)
-        history.AppendLoaded(std::move(record));
+    history.AppendAllLoaded(std::move(records));
     return true;
 }
 

@@ -19,6 +19,12 @@ public:
     virtual int GetCurSel() const = 0;                           // -1 when nothing is selected
     virtual void SetCurSel(int index) = 0;                       // -1 clears the selection
 
+    // Around appending COUNT lines at once (the history file's load): the
+    // list may make room for them beforehand and hold back its redrawing
+    // until the end. Every BeginFill is followed by one EndFill.
+    virtual void BeginFill(int count) { (void)count; }
+    virtual void EndFill() {}
+
     // Removes every line (does not delete the items). A list box empties
     // itself in one step; the fallback goes line by line.
     virtual void DeleteAllLines()

@@ -75,6 +75,21 @@ bool HistoryModel::AppendLoaded(std::unique_ptr<HistoryItem> item)
     return InsertEntry(m_list.GetCount(), std::move(item));
 }
 
+void HistoryModel::AppendAllLoaded(std::vector<std::unique_ptr<HistoryItem>> items)
+{
+    // The fill ends however the appending does, out of memory included: a
+    // list left holding back its redrawing would show nothing from then on.
+    struct Fill {
+        IHistoryList& list;
+        Fill(IHistoryList& l, int count) : list(l) { list.BeginFill(count); }
+        ~Fill() { list.EndFill(); }
+    } fill(m_list, static_cast<int>(items.size()));
+    int at = m_list.GetCount();
+    for (auto& item : items)
+        if (InsertEntry(at, std::move(item)))
+            ++at;
+}
+
 void HistoryModel::RemoveLine(int index)
 {
     HistoryItem* item = m_list.GetItem(index);

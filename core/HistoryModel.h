@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 #include <string>
 
 struct AppSettings;
@@ -37,6 +38,8 @@ public:
     // touching the selection and without trimming. False when the list has no
     // room; the entry is then freed.
     bool AppendLoaded(std::unique_ptr<HistoryItem> item);
+    // The same for all entries of the file, in order, as one fill of the list.
+    void AppendAllLoaded(std::vector<std::unique_ptr<HistoryItem>> items);
 
     // Removes the oldest entry; does nothing on an empty list.
     void RemoveLast();

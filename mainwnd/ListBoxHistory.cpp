@@ -33,3 +33,24 @@ void CListBoxHistory::DeleteLine(int index)
 {
     m_list.DeleteString(index);
 }
+
+namespace {
+// Room for the strings of a fill: a guess, the list box grows beyond it.
+const LPARAM kFillBytesPerLine = 64;
+}
+
+// Thousands of lines from the history file: room for all of them at once
+// instead of growing line by line, and no scroll bar or repainting work for
+// each line.
+void CListBoxHistory::BeginFill(int count)
+{
+    m_list.SendMessage(WM_SETREDRAW, FALSE);
+    if (count > 0)
+        m_list.SendMessage(LB_INITSTORAGE, count, count * kFillBytesPerLine);
+}
+
+void CListBoxHistory::EndFill()
+{
+    m_list.SendMessage(WM_SETREDRAW, TRUE);
+    ::InvalidateRect(m_list.m_hWnd, nullptr, TRUE);
+}

@@ -16,6 +16,8 @@ public:
     int GetCurSel() const override { return m_list.GetCurSel(); }
     void SetCurSel(int index) override { m_list.SetCurSel(index); }
     void DeleteAllLines() override { m_list.ResetContent(); }
+    void BeginFill(int count) override;
+    void EndFill() override;
 
 private:
     CListBox& m_list;

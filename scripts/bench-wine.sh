@@ -1,20 +1,26 @@
 #!/bin/bash
 # Measures the resident program under Wine (outside the tests' pass/fail):
 #   - the latency from another program's clipboard write to the new entry;
-#   - start-up until the main window is up, with an empty history and with
-#     9,999 entries;
+#   - start-up until the main window answers: a bare dialog program that only
+#     joins the clipboard viewer chain, the program with an empty history and
+#     with a full one (9,999 entries, 10 MB), started in turns;
+#   - the QuickSelect popup from the tray click to the menu on the screen, with
+#     a 10-line and a 10,000-line phrase file;
 #   - exit (settings and history written) with a 10 MB history;
 #   - the longest capture delay in a burst of 100 copies, with an empty and
 #     with a 10 MB history, and for copies that land on the history file's
 #     deferred write (each two seconds after the one before);
 #   - the longest pause of the program's window thread in the seconds after a
 #     copy, which holds the deferred write of the history file;
-#   - one keystroke in the search box over 9,999 entries holding 10 MB.
+#   - one keystroke in the search box over 9,999 entries holding 10 MB;
 #   - exact texts: the capture of 1 MB of text outside Shift-JIS against 1 MB
 #     of Japanese text, and start-up with 9,999 entries that each carry an
 #     exact form against the same entries without them.
 # Run scripts/bench.sh first or let this script build what it needs.
-# `scripts/bench-wine.sh exact` runs only the exact-text measurements.
+# `scripts/bench-wine.sh exact` runs only the exact-text measurements, and
+# `scripts/bench-wine.sh startup` only the start-up and popup measurements.
+# QUILLORN_BEFORE_EXE names an earlier build of the program: its start-up and
+# popup are then measured in the same turns, for a before-and-after table.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${QUILLORN_BUILD:-$root/build}
@@ -25,7 +31,7 @@ cmake -S "$root" -B "$build/bench" -DCMAKE_BUILD_TYPE=Release -DQUILLORN_SANITIZ
 cmake --build "$build/bench" -j"$(nproc)" --target make_history >/dev/null || exit 1
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
       -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build/win" -j"$(nproc)" --target Quillorn qdriver >/dev/null || exit 1
+cmake --build "$build/win" -j"$(nproc)" --target Quillorn qdriver bare_dialog >/dev/null || exit 1
 
 export QUILLORN_BED=$build/bench-bed
 export QUILLORN_EXE=$build/win/Quillorn.exe
@@ -41,20 +47,29 @@ WORK=$E2E_WORK/bench
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # Starts the program in a fresh folder holding the given history file (or
-# none) with the driver's stopwatch; prints the milliseconds to its window.
-timed_start() {
-  prepare_work
+# none) with the driver's stopwatch; prints the milliseconds until its window
+# answers. Another executable (the bare dialog, an earlier build) may be given
+# after the history; it runs under the program's name.
+timed_start() { # history [exe]
+  QUILLORN_EXE=${2:-$program} prepare_work
   [ -n "$1" ] && cp "$1" "$WORK/Quillorn.his"
   [ -n "$1" ] && [ -f "$1.w" ] && cp "$1.w" "$WORK/Quillorn.his.w"
-  # Limited by a size above 10 MB, so no capture trims the big histories.
-  preset_registry 'SystemInfo/HideTitle=dword:1' 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:20000'
+  [ -n "${PHRASES:-}" ] && cp "$PHRASES" "$WORK/QuickSelect.txt"
+  # Limited by a size above 10 MB, so no capture trims the big histories. A
+  # left click on the tray icon opens the popup.
+  preset_registry 'SystemInfo/HideTitle=dword:1' 'SystemInfo/HistoryType=dword:1' 'SystemInfo/HQuantity=dword:20000' \
+                  'SystemInfo/TILClick=dword:1'
   # Not through a pipe: the started program would inherit it and keep it open.
   wine "$QDRIVER" launch "$(winepath -w "$WORK/Quillorn.exe")" </dev/null >"$WORK/launch.out" 2>>"$WORK/driver.log"
   QUILLORN_PID=
   tr -d '\r' <"$WORK/launch.out"
 }
 
-"$build/bench/make_history" 9999 240 "$build/bench-9999.his"
+program=$QUILLORN_EXE
+before=${QUILLORN_BEFORE_EXE:-}
+bare=$build/win/bare_dialog.exe
+# 9,999 entries of 1,048 bytes: 10 MB.
+"$build/bench/make_history" 9999 1048 "$build/bench-9999.his"
 "$build/bench/make_history" 10 $((1024 * 1024)) "$build/bench-10mb.his"
 "$build/bench/make_history" 9999 240 "$build/bench-9999-exact.his" --exact
 cp "$build/bench-9999-exact.his" "$build/bench-9999-shift-jis.his"
@@ -92,17 +107,82 @@ if [ "${1:-}" = exact ]; then
   exit 0
 fi
 
+# Phrase files: the 10,000-line one has the kinds of lines people write, in
+# submenus of 50 lines; the 10-line one is its first lines with the end item.
+awk 'BEGIN {
+  for (i = 0; i < 10000; ++i) {
+    if (i % 50 == 0) { print (i == 0 ? "@c" : "<"); continue }
+    if (i % 50 == 1) { print "> Group " i; continue }
+    m = i % 10
+    if (m == 0) print "# note " i " about the next lines"
+    else if (m == 1) print ""
+    else if (m == 2) print "-"
+    else if (m == 3) print "@d Today " i " [!Y4/!M2/!D2 (!WJ) !AJ!h1:!m2]"
+    else if (m == 4) print "@f Signature " i " [C:\\phrases\\sig" i ".txt]"
+    else if (m == 5 || m == 6) print "[Thank you for your mail of the " i "th.]"
+    else print "Greeting " i " [Dear customer, thank you for order " i ".]"
+  }
+  print "<"; print "@e" }' | sed 's/$/\r/' >"$build/bench-phrases-10000.txt"
+{ head -9 "$build/bench-phrases-10000.txt"; printf '<\r\n@e\r\n'; } >"$build/bench-phrases-10.txt"
+
+# The programs measured in turns: label and executable.
+programs=("bare" "$bare")
+[ -n "$before" ] && programs+=("before" "$before")
+programs+=("now" "$program")
+# One round: every program once, with HISTORY; prints "label ms" lines.
+start_round() { # history
+  local i
+  for ((i = 0; i < ${#programs[@]}; i += 2)); do
+    [ "${programs[i]}" = bare ] && [ -n "$1" ] && continue
+    echo "${programs[i]} $(timed_start "$1" "${programs[i + 1]}")"
+    qd exit-timed >/dev/null
+  done
+}
+# One round of the popup for each program and phrase file: "label lines ms".
+popup_round() {
+  local i lines
+  for ((i = 0; i < ${#programs[@]}; i += 2)); do
+    [ "${programs[i]}" = bare ] && continue
+    for lines in 10 10000; do
+      PHRASES=$build/bench-phrases-$lines.txt timed_start "" "${programs[i + 1]}" >/dev/null
+      qd popup-timed >/dev/null   # the first showing warms up the menu system
+      echo "${programs[i]} $lines $(qd popup-timed)"
+      qd exit-timed >/dev/null
+    done
+  done
+}
+of() { awk -v k="$1" '$1 == k { print $2 }' | median; }
+of2() { awk -v k="$1" -v n="$2" '$1 == k && $2 == n { print $3 }' | median; }
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
+
+echo "==== start-up until the main window answers (ms, medians, programs in turns)"
+rounds=${BENCH_ROUNDS:-7}   # at least 5 for a median worth the name
+empty_runs=$(for r in $(seq $rounds); do start_round ""; done)
+full_runs=$(for r in $(seq $rounds); do start_round "$build/bench-9999.his"; done)
+bare_ms=$(of bare <<<"$empty_runs")
+echo "bare dialog: $bare_ms"
+for ((i = 2; i < ${#programs[@]}; i += 2)); do
+  label=${programs[i]}
+  e=$(of "$label" <<<"$empty_runs"); f=$(of "$label" <<<"$full_runs")
+  echo "$label: empty history $e ($(ratio "$e" "$bare_ms") bare, target at most 1.2x);" \
+       "9,999 entries, 10 MB $f ($(ratio "$f" "$e") empty, target at most 1.5x)"
+done
+
+echo "==== QuickSelect popup from the tray click to the menu on the screen (ms, medians, second showing)"
+popup_runs=$(for r in $(seq $rounds); do popup_round; done)
+for ((i = 2; i < ${#programs[@]}; i += 2)); do
+  label=${programs[i]}
+  p10=$(of2 "$label" 10 <<<"$popup_runs"); p10k=$(of2 "$label" 10000 <<<"$popup_runs")
+  echo "$label: 10 lines $p10, 10,000 lines $p10k ($(ratio "$p10k" "$p10"), target at most 1.2x)"
+done
+
+# "startup" as the argument: only the two measurements above.
+[ "${1:-}" = startup ] && exit 0
+
 echo "==== clipboard write to new entry (ms, 20 copies)"
 timed_start "" >/dev/null
 for i in $(seq 20); do qd copy "Bench $i" "テキスト $i" --time; done | median | sed 's/^/median: /'
 qd exit-timed >/dev/null
-
-echo "==== start-up to main window (ms, median of 5)"
-empty=$(for i in $(seq 5); do timed_start ""; qd exit-timed >/dev/null; done | median)
-full=$(for i in $(seq 5); do timed_start "$build/bench-9999.his"; qd exit-timed >/dev/null; done | median)
-echo "empty history: $empty"
-echo "9,999 entries: $full"
-awk -v a="$full" -v b="$empty" 'BEGIN { printf "ratio: %.2fx (target: at most 1.5x)\n", a / b }'
 
 echo "==== exit with a 10 MB history (ms, median of 3)"
 for i in $(seq 3); do timed_start "$build/bench-10mb.his" >/dev/null; qd exit-timed; done | median | sed 's/^/median: /'

@@ -168,6 +168,7 @@ bool RunColourPickingCommand(const Args& a, int& exitCode);
 
 int CmdLaunch(const std::string& path);
 int CmdExitTimed();
+int CmdPopupTimed();
 
 // --- files (Files.cpp) --------------------------------------------------------
 

@@ -8,6 +8,10 @@
 namespace {
 
 const double kGiveUpMs = 60000;
+// The tray icon's callback message and id, and the click that the benchmark's
+// settings turn into the QuickSelect popup.
+const UINT kTrayNotify = WM_USER + 111;
+const WPARAM kTrayIconId = 777;
 
 // Waits until DONE, then prints the milliseconds since START.
 template <class Done>
@@ -16,6 +20,14 @@ void PrintMillisecondsUntil(const LARGE_INTEGER& start, Done done, const char* f
     if (!PollUntil(start, kGiveUpMs, done))
         Fail(failure);
     printf("%.1f\n", MillisecondsSince(start));
+}
+
+// Whether the main window has handled a message sent now: it is in its
+// message loop, not still starting or inside a long piece of work.
+bool MainAnswers()
+{
+    DWORD_PTR ignored;
+    return SendMessageTimeoutA(FindMain(), WM_NULL, 0, 0, SMTO_NORMAL, (UINT)kGiveUpMs, &ignored) != 0;
 }
 
 }  // namespace
@@ -28,8 +40,9 @@ double MillisecondsSince(const LARGE_INTEGER& start)
     return 1000.0 * (now.QuadPart - start.QuadPart) / frequency.QuadPart;
 }
 
-// Starts the program and prints the milliseconds until its main window shows:
-// the dialog loop shows it once start-up, history load included, is done.
+// Starts the program and prints the milliseconds until its main window has
+// shown (the dialog loop shows it once start-up, history load included, is
+// done) and answers a message.
 int CmdLaunch(const std::string& path)
 {
     std::string commandLine = "\"" + path + "\"";
@@ -43,8 +56,31 @@ int CmdLaunch(const std::string& path)
         Fail("cannot start the program");
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    PrintMillisecondsUntil(start, [] { return IsWindowVisible(FindMain()) != 0; },
+    PrintMillisecondsUntil(start, [] { return IsWindowVisible(FindMain()) != 0 && MainAnswers(); },
                            "the main window did not appear");
+    return 0;
+}
+
+// Opens the QuickSelect popup by a tray click, prints the milliseconds until
+// the menu is on the screen, then closes it with Esc and waits until the
+// program answers again.
+int CmdPopupTimed()
+{
+    HWND main = RequireMain();
+    LARGE_INTEGER start;
+    QueryPerformanceCounter(&start);
+    PostMessageA(main, kTrayNotify, kTrayIconId, WM_LBUTTONDOWN);
+    PrintMillisecondsUntil(start, MenuOpen, "the popup did not open");
+    LARGE_INTEGER closing;
+    QueryPerformanceCounter(&closing);
+    while (MenuOpen()) {
+        if (MillisecondsSince(closing) > kGiveUpMs)
+            Fail("the popup did not close");
+        PressKey(VK_ESCAPE);
+        Pump(20);
+    }
+    if (!MainAnswers())
+        Fail("the main window does not answer after the popup");
     return 0;
 }
 

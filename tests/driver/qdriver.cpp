@@ -23,8 +23,11 @@
 //       --unicode       CF_UNICODETEXT instead, as a Unicode program copies
 //       --repeat N      the text N times over
 //   qdriver clipboard [--unicode]        CF_TEXT (CF_UNICODETEXT) on the clipboard (exit 2 when there is none)
-//   qdriver launch PATH                  start the program; print the milliseconds until its window shows
+//   qdriver launch PATH                  start the program; print the milliseconds until its window
+//                                        shows and answers a message
 //   qdriver exit-timed                   exit command; print the milliseconds until the window is gone
+//   qdriver popup-timed                  tray click set to open the popup; print the milliseconds
+//                                        until the menu shows, then close it with Esc
 //   qdriver command ID | syscommand ID   WM_COMMAND / WM_SYSCOMMAND to the main window
 //   qdriver send MSG WPARAM LPARAM       SendMessage to the main window, prints the result
 //   qdriver post MSG WPARAM LPARAM       PostMessage to the main window
@@ -120,6 +123,7 @@ int Run(const Args& a)
     if (cmd == "clipboard") return CmdClipboard(a.size() > 2 && a[2] == "--unicode");
     if (cmd == "launch") return CmdLaunch(Convert(arg(2), CP_UTF8, CP_ACP));   // a path: no escapes
     if (cmd == "exit-timed") return CmdExitTimed();
+    if (cmd == "popup-timed") return CmdPopupTimed();
     if (cmd == "command") { PostMessageA(RequireMain(), WM_COMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "syscommand") { PostMessageA(RequireMain(), WM_SYSCOMMAND, Number(arg(2)), 0); return 0; }
     if (cmd == "send") return CmdSend(a);
