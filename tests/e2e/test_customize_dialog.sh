@@ -27,7 +27,7 @@ open_customize
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1034)" ' 「色設定１」のヒント ' "the hint box names the first tab"
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1035)" '各ビューの配色を設定します。変更時の状況はメインウィンドウで\n確認することができます。' \
   "the hint of the view colours"
-expect_eq "$(dialog_bar_pixel)" $ACTIVE_FILL "the dialog's title bar shows the stored active fill"
+expect_eventually $ACTIVE_FILL "the dialog's title bar shows the stored active fill" dialog_bar_pixel
 tab 3
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1034)" ' 「タイトル文字」のヒント ' "the hint box follows the tab"
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1035)" 'タイトルバーの文字の位置や色を設定します。\n文字の位置はメインウィンドウにのみ適用されます。' \
@@ -52,17 +52,18 @@ expect_eq "$(shown 1003 $INFO_BACK)" 0 "the info view returns to its own colours
 tab 1
 keep_dialog_shot page-active-title
 measure_bar
-expect_eq "$(bar_fill)" "$ACTIVE_FILL $ACTIVE_FILL" "the active page previews its fill on the main window"
-expect_eq "$(text_place $ACTIVE_TEXT)" centre "... with the active text colour"
+expect_eventually "$ACTIVE_FILL $ACTIVE_FILL" "the active page previews its fill on the main window" bar_fill
+expect_eventually centre "... with the active text colour" text_place $ACTIVE_TEXT
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1043)" "塗る色：" "one colour is labelled as the colour to fill with"
 expect_eq "$(enabled 1042 1043 1045 1044 1046)" 11100 "one colour: only the first colour can be chosen"
 press 1047
 expect_eq "$(enabled 1040 1050 1051 1052 1053 1042 1043 1045 1044 1046)" 0000000000 \
   "the title bar default greys the types and the colours"
-read -r top bottom <<<"$(bar_fill)"
-expect_eq "$top" "$(qd syscolor $COLOR_ACTIVECAPTION)" "the default previews the system's active caption colour at the top"
-expect_near "$bottom" 000000 24 "... running to black at the bottom"
-expect_eq "$(dialog_bar_pixel)" $ACTIVE_FILL "the dialog's own title bar keeps the stored fill"
+# The preview repaints in the program's own time: its top settles first.
+expect_eventually "$(qd syscolor $COLOR_ACTIVECAPTION)" "the default previews the system's active caption colour at the top" \
+  bar_pixel "$FREE" 0
+expect_near "$(bar_pixel "$FREE" $((HEIGHT - 1)))" 000000 24 "... running to black at the bottom"
+expect_eventually $ACTIVE_FILL "the dialog's own title bar keeps the stored fill" dialog_bar_pixel
 press 1047
 press 1050
 expect_eq "$(qd dialog-text "$CUSTOMIZE" 1043) $(qd dialog-text "$CUSTOMIZE" 1044)" "上の色： 下の色：" \
@@ -73,14 +74,14 @@ expect_eq "$(qd dialog-text "$CUSTOMIZE" 1043) $(qd dialog-text "$CUSTOMIZE" 104
   "a horizontal gradient has a left and a right colour"
 press 1053
 expect_eq "$(enabled 1042 1043 1045 1044 1046)" 00000 "the system colour needs no colour"
-expect_eq "$(bar_fill)" "$(qd syscolor $COLOR_ACTIVECAPTION) $(qd syscolor $COLOR_ACTIVECAPTION)" \
-  "the system type previews the active caption colour as one colour"
+expect_eventually "$(qd syscolor $COLOR_ACTIVECAPTION) $(qd syscolor $COLOR_ACTIVECAPTION)" \
+  "the system type previews the active caption colour as one colour" bar_fill
 
 # Inactive title bar: its own fill in view, and its default.
 tab 2
 keep_dialog_shot page-inactive-title
-expect_eq "$(bar_fill)" "$INACTIVE_FILL $INACTIVE_FILL" "the inactive page in view previews its fill"
-expect_eq "$(text_place $INACTIVE_TEXT)" centre "... with the inactive text colour"
+expect_eventually "$INACTIVE_FILL $INACTIVE_FILL" "the inactive page in view previews its fill" bar_fill
+expect_eventually centre "... with the inactive text colour" text_place $INACTIVE_TEXT
 press 1047
 expect_eq "$(enabled 1040 1050 1053 1042 1045 1046)" 000000 "the inactive default greys its controls"
 read -r top bottom <<<"$(bar_fill)"
@@ -92,11 +93,11 @@ keep_dialog_shot page-title-text
 expect_eq "$(enabled 1048 1027 1049 1061 1062 1043 1044 1045 1046)" 111111111 "stored text settings leave all enabled"
 press 1047
 expect_eq "$(enabled 1048 1027 1049 1061 1062 1043 1044 1045 1046)" 000000000 "the text default greys the page"
-expect_eq "$(text_place FFFFFF)" left "the default text shows white at the left at once"
+expect_eventually left "the default text shows white at the left at once" text_place FFFFFF
 press 1047
-expect_eq "$(text_place $ACTIVE_TEXT)" centre "unchecking shows the active colour, centred, again"
+expect_eventually centre "unchecking shows the active colour, centred, again" text_place $ACTIVE_TEXT
 press 1049
-expect_eq "$(text_place $ACTIVE_TEXT)" right "'右(&R)' moves the text to the right at once"
+expect_eventually right "'右(&R)' moves the text to the right at once" text_place $ACTIVE_TEXT
 
 # User information: the visibility boxes act at once.
 tab 4
@@ -116,11 +117,11 @@ expect_eq "$(qd rect 1000 | awk '{print $2, $4}')" "$list_top $list_height" "Can
 (( $(shown 1000 $HISTORY_BACK) > 100 )) || fail "Cancel gives the list its stored background again"
 (( $(shown 1003 $INFO_BACK) > 100 )) || fail "Cancel gives the info view its stored background again"
 be_active
-expect_eq "$(bar_fill)" "$ACTIVE_FILL $ACTIVE_FILL" "after Cancel the active title bar keeps its stored fill"
-expect_eq "$(text_place $ACTIVE_TEXT)" centre "after Cancel the active text is centred in its stored colour"
+expect_eventually "$ACTIVE_FILL $ACTIVE_FILL" "after Cancel the active title bar keeps its stored fill" bar_fill
+expect_eventually centre "after Cancel the active text is centred in its stored colour" text_place $ACTIVE_TEXT
 be_inactive
-expect_eq "$(bar_fill)" "$INACTIVE_FILL $INACTIVE_FILL" "after Cancel the inactive title bar has its stored fill again"
-expect_eq "$(text_place $INACTIVE_TEXT)" centre "after Cancel the inactive text is centred in its stored colour"
+expect_eventually "$INACTIVE_FILL $INACTIVE_FILL" "after Cancel the inactive title bar has its stored fill again" bar_fill
+expect_eventually centre "after Cancel the inactive text is centred in its stored colour" text_place $INACTIVE_TEXT
 be_active
 
 # --- OK stores every page
@@ -139,8 +140,8 @@ tab 3
 press 1048
 pick 1046 $CELL_GREY
 pick 1045 $CELL_PURPLE
-expect_eq "$(bar_pixel "$FREE" 0)" $GREEN "an active text colour previews with the active fill, after the inactive page"
-expect_eq "$(text_place $PURPLE)" left "... at the left, in the new colour"
+expect_eventually $GREEN "an active text colour previews with the active fill, after the inactive page" bar_pixel "$FREE" 0
+expect_eventually left "... at the left, in the new colour" text_place $PURPLE
 tab 4
 press 1060
 pick 1055 $CELL_DARKGREEN
@@ -166,12 +167,12 @@ close_customize 1
 (( $(shown 1003 $INFO_BACK) == 0 )) || fail "OK leaves the info view in its own colours"
 expect_eq "$(qd visible 1007) $(qd visible 1003)" "0 1" "OK keeps the tool buttons hidden and the info view shown"
 be_active
-expect_eq "$(bar_pixel "$FREE" 0)" $GREEN "the active title bar runs down from the new top colour"
+expect_eventually $GREEN "the active title bar runs down from the new top colour" bar_pixel "$FREE" 0
 expect_near "$(bar_pixel "$FREE" $((HEIGHT - 1)))" $BLUE 24 "... to the new bottom colour"
-expect_eq "$(text_place $PURPLE)" left "the active text in its new colour at the left"
+expect_eventually left "the active text in its new colour at the left" text_place $PURPLE
 be_inactive
-expect_eq "$(bar_pixel 0 0)" $ORANGE "the inactive title bar starts from the new left colour"
-expect_eq "$(text_place $GREY)" left "the inactive text in its new colour"
+expect_eventually $ORANGE "the inactive title bar starts from the new left colour" bar_pixel 0 0
+expect_eventually left "the inactive text in its new colour" text_place $GREY
 be_active
 
 # ... in the registry after exit,
@@ -197,7 +198,7 @@ restart_keeping_settings
 (( $(shown 1000 $YELLOW) > 100 )) || fail "after a restart the list has the stored background"
 expect_eq "$(qd visible 1007)" 0 "after a restart the tool buttons stay hidden"
 be_active
-expect_eq "$(bar_pixel "$FREE" 0)" $GREEN "after a restart the active title bar has the stored fill"
+expect_eventually $GREEN "after a restart the active title bar has the stored fill" bar_pixel "$FREE" 0
 open_customize
 expect_eq "$(checked 1024)$(checked 1025) $(swatch 1020) $(swatch 1021)" "01 $MAROON $YELLOW" "the view page after a restart"
 tab 1
@@ -226,10 +227,10 @@ tab 3
 expect_eq "$(checked 1047)" 1 "the stored default shows checked"
 press 1047
 measure_bar
-expect_eq "$(text_place $ACTIVE_TEXT)" right "unchecking previews the stored colour and position"
+expect_eventually right "unchecking previews the stored colour and position" text_place $ACTIVE_TEXT
 close_customize 2
 be_active
-expect_eq "$(text_place FFFFFF)" left "after Cancel the title text is white at the left again"
+expect_eventually left "after Cancel the title text is white at the left again" text_place FFFFFF
 qd syscommand 64
 qd dialog-wait "$CUSTOMIZE" || fail "the system menu opens the customize dialog"
 close_customize 2

@@ -21,7 +21,7 @@ const UINT kSwatchId = 1020;
 const int kButtonWidth = 57;
 const int kButtonHeight = 25;
 // How long an awaited effect of the input may take before the test fails.
-const DWORD kWaitMs = 5000;
+const DWORD kWaitMs = 10000;   // the one deadline of every wait, as in the end-to-end tests
 const long kGdiSlack = 8;   // handles the system may make lazily on the way
 
 // GDI objects held by the process, stock objects left out. Wine's
