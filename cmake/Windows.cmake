@@ -61,19 +61,21 @@ target_compile_options(gtest_win PRIVATE -w)
 
 # Two Wine beds (each its own Xvfb display and prefix) that the Win32 and
 # end-to-end tests share: started side by side before the first of them,
-# stopped after the last. Each test takes one bed as the resource "winebed",
-# so that with the spec file below ctest -j2 runs two tests at once, never two
-# in one bed:
-#   ctest --test-dir build/win -j2 --resource-spec-file $PWD/build/win/winebeds.json
-# Without the spec file, run them one at a time (no -j): all use the first bed.
+# stopped after the last. The tests are dealt to the beds in turn, and each
+# bed is locked while a test runs in it, so `ctest -j2` runs two tests at
+# once, never two in one bed.
 set(QUILLORN_BED ${CMAKE_BINARY_DIR}/winebed)
 set(QUILLORN_BEDS ${QUILLORN_BED} ${CMAKE_BINARY_DIR}/winebed2)
-file(WRITE ${CMAKE_BINARY_DIR}/winebeds.json [=[
-{
-  "version": {"major": 1, "minor": 0},
-  "local": [{"winebed": [{"id": "winebed", "slots": 1}, {"id": "winebed2", "slots": 1}]}]
-}
-]=])
+set_property(GLOBAL PROPERTY quillorn_next_bed 0)
+function(quillorn_use_wine_bed test)
+  get_property(index GLOBAL PROPERTY quillorn_next_bed)
+  list(GET QUILLORN_BEDS ${index} bed)
+  get_filename_component(lock ${bed} NAME)
+  math(EXPR next "(${index} + 1) % 2")
+  set_property(GLOBAL PROPERTY quillorn_next_bed ${next})
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED winebed RESOURCE_LOCK ${lock})
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "QUILLORN_BED=${bed}")
+endfunction()
 add_test(NAME winebed_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh start ${QUILLORN_BEDS})
 add_test(NAME winebed_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/winebed.sh stop ${QUILLORN_BEDS})
 set_tests_properties(winebed_start PROPERTIES FIXTURES_SETUP winebed TIMEOUT 300)

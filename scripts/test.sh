@@ -65,7 +65,7 @@ stage "package"       package_and_check
 # test runs once; the summary names every one that failed.
 wine_tests() {
   local log=$build/win/wine-tests.log
-  ctest --test-dir "$build/win" --output-on-failure -j2 --resource-spec-file "$build/win/winebeds.json" |
+  ctest --test-dir "$build/win" --output-on-failure -j2 |
     tee "$log"
   local status=${PIPESTATUS[0]}
   failed=$(sed -n '/The following tests FAILED/,$p' "$log" | sed -n 's/^[[:space:]]*[0-9]* - \(.*\)$/  failed: \1/p')

@@ -9,9 +9,6 @@
 #                             (side by side); writes DIR/env
 #   winebed.sh stop DIR...    stop what start started, by process id
 #   winebed.sh status DIR     exit 0 when the bed in DIR is running
-#   winebed.sh allotted DIR   the bed ctest allotted to the running test: the
-#                             folder beside DIR named by the test's "winebed"
-#                             resource, or DIR itself outside such a run
 #
 # DIR/env exports DISPLAY, WINEPREFIX and the rest; source it before calling wine.
 #
@@ -23,7 +20,7 @@ set -euo pipefail
 
 here=$(cd "$(dirname "$0")" && pwd)
 cmd=${1:-}
-[ -n "$cmd" ] && [ $# -ge 2 ] || { echo "usage: $0 start|stop|status|allotted DIR..." >&2; exit 2; }
+[ -n "$cmd" ] && [ $# -ge 2 ] || { echo "usage: $0 start|stop|status DIR..." >&2; exit 2; }
 shift
 READY_MARK=.quillorn-prefix-ready
 
@@ -181,15 +178,6 @@ stop_one() { # dir
   rm -f "$dir/env"
 }
 
-# ctest names the allotted resource in CTEST_RESOURCE_GROUP_0_WINEBED as
-# "id:NAME,slots:1".
-allotted() { # dir
-  local id=${CTEST_RESOURCE_GROUP_0_WINEBED:-}
-  id=${id#id:}
-  id=${id%%,*}
-  if [ -n "$id" ]; then echo "$(dirname "$1")/$id"; else echo "$1"; fi
-}
-
 case "$cmd" in
   start)
     dirs=()
@@ -203,7 +191,6 @@ case "$cmd" in
     for d in "$@"; do [ -d "$d" ] && stop_one "$(cd "$d" && pwd)"; done
     exit 0 ;;
   status) [ -d "$1" ] && running "$(cd "$1" && pwd)" ;;
-  allotted) allotted "$1" ;;
   make-template) make_template "$1" "$2" ;;
-  *) echo "usage: $0 start|stop|status|allotted DIR..." >&2; exit 2 ;;
+  *) echo "usage: $0 start|stop|status DIR..." >&2; exit 2 ;;
 esac

@@ -7,7 +7,6 @@ set -uo pipefail
 
 : "${QUILLORN_BED:?}" "${QUILLORN_EXE:?}" "${QDRIVER:?}" "${E2E_WORK:?}"
 # The bed ctest gave this test (two tests run side by side, one in each bed).
-QUILLORN_BED=$("$(dirname "${BASH_SOURCE[0]}")/../../scripts/winebed.sh" allotted "$QUILLORN_BED")
 # shellcheck disable=SC1091
 source "$QUILLORN_BED/env" 2>/dev/null || { echo "the Wine bed is not running" >&2; exit 1; }
 
