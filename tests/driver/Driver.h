@@ -139,6 +139,7 @@ int CmdNotepadText();
 int CmdRect(HWND hwnd);
 int CmdScreenshot(const std::string& path);
 int CmdCursor(int x, int y);
+int CmdBeforeStart(DWORD ms);
 int CmdWorkArea();
 int CmdFocusRect();
 int CmdCaret();

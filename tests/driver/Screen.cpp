@@ -82,6 +82,15 @@ int CmdCursor(int x, int y)
     }) ? 0 : 1;
 }
 
+// A program opening under a pointer left on one of its tool buttons by an
+// earlier step would show that button's description in its info view.
+int CmdBeforeStart(DWORD ms)
+{
+    if (!WaitFor(ms, [] { return FindMain() == nullptr; }))
+        return 1;
+    return CmdCursor(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
+}
+
 int CmdWorkArea()
 {
     RECT r;

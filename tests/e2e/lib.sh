@@ -110,7 +110,7 @@ other_program_text() {
 # "Section/Value=text" arguments.
 preset_registry() {
   # A program still running would write its settings over these at its exit.
-  qd wait-exit >/dev/null || fail "a Quillorn of an earlier step is still running"
+  qd before-start >/dev/null || fail "a Quillorn of an earlier step is still running"
   wine reg delete "$REG_KEY" /f </dev/null >/dev/null 2>&1
   [ $# -gt 0 ] || return 0
   local file=$WORK/preset.reg
