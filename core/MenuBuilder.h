@@ -1,6 +1,6 @@
 // The QuickSelect menus are made through this interface so that the phrase file
-// can be turned into menus without a window system. On Windows each call maps to
-// one CreatePopupMenu / AppendMenu / DestroyMenu call; tests record the tree.
+// can be turned into menus without a window system. On Windows the builder
+// keeps the tree and makes real menus as they open; tests record the tree.
 #pragma once
 #include <string>
 

@@ -21,7 +21,7 @@ public:
     // Opens the root menu with its top-left corner at (x, y) and waits for the
     // user. The chosen entry's code, with its text for negative codes;
     // QS_NONE when the menu closed without a choice.
-    int32_t TrackAt(int x, int y, HWND owner, std::string& text) const;
+    int32_t TrackAt(int x, int y, HWND owner, std::string& text);
 
 private:
     CWin32MenuBuilder m_builder;   // must outlive the menus it destroys

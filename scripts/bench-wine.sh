@@ -107,12 +107,20 @@ if [ "${1:-}" = exact ]; then
   exit 0
 fi
 
-# Phrase files: the 10,000-line one has the kinds of lines people write, in
-# submenus of 50 lines; the 10-line one is its first lines with the end item.
-awk 'BEGIN {
+# Phrase files: the 10,000-line ones have the kinds of lines people write, in
+# submenus of 50 lines, either all at the root (200 of them) or in sections of
+# 20; the 10-line one is the sectioned file's first lines with the end items.
+# The sectioned file opens on a root menu of the size the small one has, so
+# the two popups differ in the lines behind them and not in what is drawn.
+phrases() { # lines per section (0: none)
+  awk -v section="$1" 'BEGIN {
   for (i = 0; i < 10000; ++i) {
-    if (i % 50 == 0) { print (i == 0 ? "@c" : "<"); continue }
-    if (i % 50 == 1) { print "> Group " i; continue }
+    if (i % 50 == 0) {
+      if (i == 0) print "@c"
+      else { print "<"; if (section && i % section == 0) print "<" }
+      continue
+    }
+    if (i % 50 == 1) { if (section && i % section == 1) print "> Section " i; print "> Group " i; continue }
     m = i % 10
     if (m == 0) print "# note " i " about the next lines"
     else if (m == 1) print ""
@@ -122,8 +130,11 @@ awk 'BEGIN {
     else if (m == 5 || m == 6) print "[Thank you for your mail of the " i "th.]"
     else print "Greeting " i " [Dear customer, thank you for order " i ".]"
   }
-  print "<"; print "@e" }' | sed 's/$/\r/' >"$build/bench-phrases-10000.txt"
-{ head -9 "$build/bench-phrases-10000.txt"; printf '<\r\n@e\r\n'; } >"$build/bench-phrases-10.txt"
+  print "<"; if (section) print "<"; print "@e" }' | sed 's/$/\r/'
+}
+phrases 0 >"$build/bench-phrases-flat.txt"
+phrases 1000 >"$build/bench-phrases-10000.txt"
+{ head -9 "$build/bench-phrases-10000.txt"; printf '<\r\n<\r\n@e\r\n'; } >"$build/bench-phrases-10.txt"
 
 # The programs measured in turns: label and executable.
 programs=("bare" "$bare")
@@ -143,7 +154,7 @@ popup_round() {
   local i lines
   for ((i = 0; i < ${#programs[@]}; i += 2)); do
     [ "${programs[i]}" = bare ] && continue
-    for lines in 10 10000; do
+    for lines in 10 10000 flat; do
       PHRASES=$build/bench-phrases-$lines.txt timed_start "" "${programs[i + 1]}" >/dev/null
       qd popup-timed >/dev/null   # the first showing warms up the menu system
       echo "${programs[i]} $lines $(qd popup-timed)"
@@ -173,7 +184,9 @@ popup_runs=$(for r in $(seq $rounds); do popup_round; done)
 for ((i = 2; i < ${#programs[@]}; i += 2)); do
   label=${programs[i]}
   p10=$(of2 "$label" 10 <<<"$popup_runs"); p10k=$(of2 "$label" 10000 <<<"$popup_runs")
-  echo "$label: 10 lines $p10, 10,000 lines $p10k ($(ratio "$p10k" "$p10"), target at most 1.2x)"
+  pflat=$(of2 "$label" flat <<<"$popup_runs")
+  echo "$label: 10 lines $p10, 10,000 lines $p10k ($(ratio "$p10k" "$p10"), target at most 1.2x);" \
+       "10,000 lines with 200 submenus at the root $pflat ($(ratio "$pflat" "$p10"))"
 done
 
 # "startup" as the argument: only the two measurements above.

@@ -8,8 +8,11 @@
 
 #include <string>
 
+#include "core/PhraseMenu.h"
+#include "core/TextLineReader.h"
 #include "quickselect/QuickSelectEditor.h"
 #include "quickselect/QuickSelectPopupMenu.h"
+#include "quickselect/Win32MenuBuilder.h"
 
 namespace {
 
@@ -46,6 +49,66 @@ TEST_F(PhraseFileBuildTest, FileHeldOpenByAnotherProgramGivesNoPopup)
     ::CloseHandle(held);
     EXPECT_TRUE(m_popup.Build(m_path));
     EXPECT_EQ(m_popup.GetRootItemCount(), 1);
+}
+
+// The real menus hold what the file says at the moment each one opens: the
+// root at once, a submenu when its WM_INITMENUPOPUP comes.
+class RealMenuTest : public ::testing::Test {
+protected:
+    void Build(const std::string& file)
+    {
+        StringByteSource bytes(file);
+        ASSERT_TRUE(m_menu.Build(&bytes));
+    }
+    static std::string Labels(HMENU menu)
+    {
+        std::string labels;
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            char label[64] = "";
+            ::GetMenuStringA(menu, i, label, sizeof label, MF_BYPOSITION);
+            labels += std::string(labels.empty() ? "" : "|") + (*label ? label : "-");
+        }
+        return labels;
+    }
+
+    CWin32MenuBuilder m_builder;
+    CQuickSelectMenu m_menu{m_builder, QuickSelectHistory{}};
+};
+
+TEST_F(RealMenuTest, SubmenusGetTheirItemsOnceAsTheyOpen)
+{
+    Build("Greeting [Hello]\r\n> Outer\r\nOne [1]\r\n> Inner\r\nTwo [2]\r\n<\r\n-\r\n<\r\n-\r\n");
+    HMENU root = m_builder.RealMenu(m_menu.GetRootMenu());
+    ASSERT_NE(root, nullptr);
+    EXPECT_EQ(Labels(root), "Greeting|Outer|-");
+    HMENU outer = ::GetSubMenu(root, 1);
+    ASSERT_NE(outer, nullptr);
+    m_builder.FillSubmenu(outer);
+    m_builder.FillSubmenu(outer);   // opened again while still built: not doubled
+    EXPECT_EQ(Labels(outer), "One|Inner|-");
+    HMENU inner = ::GetSubMenu(outer, 1);
+    m_builder.FillSubmenu(inner);
+    EXPECT_EQ(Labels(inner), "Two");
+    m_builder.FillSubmenu(::CreatePopupMenu());   // not one of ours: nothing happens
+
+    int command = ::GetMenuItemID(inner, 0);
+    std::string text;
+    EXPECT_EQ(m_menu.LookUpChoice(command, text), QS_TEXT);
+    EXPECT_EQ(text, "2");
+}
+
+TEST_F(RealMenuTest, TheRealMenusGoWithTheBuiltOnes)
+{
+    Build("> Outer\r\n> Inner\r\nTwo [2]\r\n<\r\n<\r\n");
+    HMENU root = m_builder.RealMenu(m_menu.GetRootMenu());
+    HMENU outer = ::GetSubMenu(root, 0);
+    m_builder.FillSubmenu(outer);
+    HMENU inner = ::GetSubMenu(outer, 0);
+    Build("Again [3]\r\n");   // a new build frees the last one's menus
+    EXPECT_FALSE(::IsMenu(root));
+    EXPECT_FALSE(::IsMenu(outer));
+    EXPECT_FALSE(::IsMenu(inner));
+    EXPECT_EQ(Labels(m_builder.RealMenu(m_menu.GetRootMenu())), "Again");
 }
 
 // A key of its own under HKEY_CLASSES_ROOT, removed after each test.
