@@ -128,9 +128,11 @@ int CmdSysColor(int index)
     return 0;
 }
 
-int CmdMetric(int index)
+int CmdMetric(const Args& a)
 {
-    printf("%d\n", GetSystemMetrics(index));
+    for (size_t i = 2; i < a.size(); ++i)
+        printf(i > 2 ? " %d" : "%d", GetSystemMetrics((int)Number(a[i])));
+    printf("\n");
     return 0;
 }
 

@@ -18,7 +18,8 @@
 //   qdriver dialog-items TITLE ID        a combo box's entries, one a line
 //   qdriver dialog-lines TITLE ID        a list box's lines, one a line
 //   qdriver dialog-list-sel TITLE ID     a list box's chosen line (-1 for none)
-//   qdriver dialog-enabled TITLE [ID]    1 when the control (or the dialog itself) takes input
+//   qdriver dialog-enabled TITLE [ID...] 1 when the control (or the dialog itself) takes input,
+//                                        else 0: one digit for each control
 //   qdriver dialog-focus TITLE           the id of the control with the focus (for the edit
 //                                        of a combo box, the combo box's)
 //   qdriver dialog-tab TITLE N           click tab N of the dialog's tab control
@@ -241,8 +242,11 @@ bool RunDialogCommand(const Args& a, int& exitCode)
     } else if (cmd == "dialog-list-sel") {
         printf("%ld\n", (long)SendMessageA(DialogControl(a), LB_GETCURSEL, 0, 0));
     } else if (cmd == "dialog-enabled") {
-        HWND window = a.size() > 3 ? DialogControl(a) : RequireDialog(Arg(a, 2));
-        printf("%d\n", IsWindowEnabled(window) ? 1 : 0);
+        if (a.size() <= 3)
+            printf("%d", IsWindowEnabled(RequireDialog(Arg(a, 2))) ? 1 : 0);
+        for (size_t i = 3; i < a.size(); ++i)
+            printf("%d", IsWindowEnabled(DialogControl({a[0], a[1], a[2], a[i]})) ? 1 : 0);
+        printf("\n");
     } else if (cmd == "dialog-focus") {
         HWND dialog = RequireDialog(Arg(a, 2));
         GUITHREADINFO info = {sizeof info};

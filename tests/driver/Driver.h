@@ -154,7 +154,7 @@ int CmdPixel(int x, int y);
 int CmdSpan(const Args& a);
 int CmdClickAt(const Args& a);
 int CmdSysColor(int index);
-int CmdMetric(int index);
+int CmdMetric(const Args& a);
 int CmdTitleScreens();
 int CmdWatchTitle(const Args& a);
 // --- the program's dialogs (Dialogs.cpp) ------------------------------------

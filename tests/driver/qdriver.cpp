@@ -74,7 +74,7 @@
 //   qdriver span L T R B RRGGBB          first and last x in the screen rectangle where that
 //                                        colour shows ("none" when nowhere)
 //   qdriver click-at X Y [right]         a mouse click at a screen point
-//   qdriver syscolor N | metric N        GetSysColor (RRGGBB) / GetSystemMetrics
+//   qdriver syscolor N | metric N...     GetSysColor (RRGGBB) / GetSystemMetrics, space-separated
 //   qdriver title-screens                the program's shown title screens or version boxes,
 //                                        one "x y w h" line each
 //   qdriver watch-title MS [ACTION...]   wait up to MS for the title screen, act once it is
@@ -165,7 +165,7 @@ int Run(const Args& a)
     if (cmd == "span") return CmdSpan(a);
     if (cmd == "click-at") return CmdClickAt(a);
     if (cmd == "syscolor") return CmdSysColor((int)Number(arg(2)));
-    if (cmd == "metric") return CmdMetric((int)Number(arg(2)));
+    if (cmd == "metric") return CmdMetric(a);
     if (cmd == "title-screens") return CmdTitleScreens();
     if (cmd == "watch-title") return CmdWatchTitle(a);
     if (int code; RunDialogCommand(a, code)) return code;

@@ -9,11 +9,11 @@ colorref() { echo "dword:0x${1:4:2}${1:2:2}${1:0:2}"; }
 # The title bar inside the frame (right and bottom exclusive), its text area
 # between the icon and the close button, and a column where only the fill shows.
 measure_bar() {
-  local x y w h fx fy cell
+  local x y w h fx fy cell caption border
   read -r x y w h <<<"$(qd rect)"
-  fx=$(qd metric $SM_CXFRAME); fy=$(qd metric $SM_CYFRAME); cell=$(qd metric $SM_CXSIZE)
+  read -r fx fy cell caption border <<<"$(qd metric $SM_CXFRAME $SM_CYFRAME $SM_CXSIZE $SM_CYCAPTION $SM_CYBORDER)"
   BAR_L=$((x + fx)); BAR_T=$((y + fy)); BAR_R=$((x + w - fx))
-  BAR_B=$((BAR_T + $(qd metric $SM_CYCAPTION) - $(qd metric $SM_CYBORDER)))
+  BAR_B=$((BAR_T + caption - border))
   WIDTH=$((BAR_R - BAR_L)) HEIGHT=$((BAR_B - BAR_T))
   TEXT_L=$((BAR_L + cell + 2)) TEXT_R=$((BAR_R - cell - 4)) FREE=$((WIDTH - cell - 2))
 }

@@ -46,7 +46,7 @@ tab() { qd dialog-tab "$CUSTOMIZE" "$1"; }
 press() { qd dialog-click "$CUSTOMIZE" "$1"; }
 checked() { qd dialog-check "$CUSTOMIZE" "$1"; }
 # "1" or "0" for each control id, in order.
-enabled() { local id out=; for id in "$@"; do out+=$(qd dialog-enabled "$CUSTOMIZE" "$id"); done; echo "$out"; }
+enabled() { qd dialog-enabled "$CUSTOMIZE" "$@"; }
 
 # The colour a colour button shows: the middle of its swatch.
 swatch() {
@@ -86,9 +86,10 @@ text_place() {
 # The customize dialog's own title bar, just inside its frame, left of its
 # close button, where only the fill shows.
 dialog_bar_pixel() {
-  local x y w h
+  local x y w h fx fy cell
   read -r x y w h <<<"$(qd dialog-rect "$CUSTOMIZE")"
-  qd pixel $((x + w - $(qd metric $SM_CXDLGFRAME) - $(qd metric $SM_CXSIZE) - 8)) $((y + $(qd metric $SM_CYDLGFRAME) + 1))
+  read -r fx fy cell <<<"$(qd metric $SM_CXDLGFRAME $SM_CYDLGFRAME $SM_CXSIZE)"
+  qd pixel $((x + w - fx - cell - 8)) $((y + fy + 1))
 }
 
 # Starts the program again on the settings the last run saved.
