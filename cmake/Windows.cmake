@@ -22,7 +22,28 @@ configure_file(${PROJECT_SOURCE_DIR}/res/version.h.in ${CMAKE_BINARY_DIR}/genera
 # windres reads UTF-8 scripts (#pragma code_page(65001)) and needs the same include root.
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${PROJECT_SOURCE_DIR} -I${CMAKE_BINARY_DIR}/generated -c 65001")
 
-set(win32_libs user32 gdi32 comctl32 comdlg32 shell32 advapi32 ole32)
+# The common controls and the common dialogs are needed only once a settings
+# dialog or the colour picker opens. Their libraries are loaded then, on the
+# first call, rather than with the program: under Wine each one, with what it
+# imports in turn, weighs on every start-up. The delay-load import libraries
+# are made here from the functions the program calls.
+find_program(QUILLORN_DLLTOOL ${QUILLORN_MINGW_PREFIX}-dlltool REQUIRED)
+function(quillorn_delay_loaded var dll)   # exports...
+  set(def ${CMAKE_BINARY_DIR}/generated/${dll}.def)
+  set(lib ${CMAKE_BINARY_DIR}/generated/lib${dll}_delay.a)
+  list(JOIN ARGN "\n" exports)
+  file(WRITE ${def} "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
+  execute_process(COMMAND ${QUILLORN_DLLTOOL} --input-def ${def} --output-delaylib ${lib}
+                  RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "cannot make the delay-load library of ${dll}")
+  endif()
+  set(${var} ${lib} PARENT_SCOPE)
+endfunction()
+quillorn_delay_loaded(comctl32_delayed comctl32 InitCommonControlsEx)
+quillorn_delay_loaded(comdlg32_delayed comdlg32 ChooseColorA)
+
+set(win32_libs user32 gdi32 ${comctl32_delayed} ${comdlg32_delayed} shell32 advapi32 ole32)
 
 # The framework: our small application-framework classes over Win32.
 file(GLOB framework_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/framework/*.cpp)

@@ -1,7 +1,5 @@
 #include "framework/Dialog.h"
 
-#include <commctrl.h>
-
 #include <cstring>
 #include <vector>
 
@@ -34,12 +32,6 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM)
 
 BOOL CDialog::CreateFromTemplate(HWND parent, bool hiddenUntilLoop)
 {
-    // Templates may hold tab, up-down and other common controls.
-    static const bool commonControlsReady = [] {
-        INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-        return ::InitCommonControlsEx(&controls) != FALSE;
-    }();
-    (void)commonControlsReady;
     HINSTANCE instance = ::GetModuleHandleA(nullptr);
     HRSRC resource = ::FindResourceA(instance, MAKEINTRESOURCEA(m_nIDTemplate), RT_DIALOG);
     HGLOBAL loaded = resource ? ::LoadResource(instance, resource) : nullptr;

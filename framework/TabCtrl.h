@@ -4,10 +4,12 @@
 
 #include <commctrl.h>
 
+#include "framework/CommonControls.h"
 #include "framework/Wnd.h"
 
 class CTabCtrl : public CWnd {
 public:
+    CTabCtrl() { RegisterCommonControls(); }
     // A tab with a text and an application value; returns its index or -1.
     int InsertItem(int index, const char* text, LPARAM param);
     BOOL GetItem(int index, TCITEMA* item) const
