@@ -46,9 +46,9 @@
 //                                        before this one and waits for input
 //   qdriver paste-target TITLE MS        host an edit control in front for MS milliseconds
 //                                        (less once a text has landed), then print that text
-//   qdriver wait-exit [ms]               wait until the main window is gone
-//   qdriver before-start [ms]            wait-exit, then rest the mouse in the screen's
-//                                        lower-right corner, away from where the program opens
+//   qdriver before-start [ms]            wait until the main window is gone, then rest the mouse
+//                                        in the screen's lower-right corner, away from where
+//                                        the program opens
 //   qdriver wait-hidden [ms] | wait-shown [ms]   wait until the main window is hidden / shown
 //   qdriver screenshot FILE.bmp          the whole (virtual) desktop as a bitmap file
 //   qdriver menu-rects                   rectangles of the open popup menus, the first opened first
@@ -107,8 +107,6 @@ int Run(const Args& a)
 
     if (cmd == "acp") { printf("%u\n", GetACP()); return 0; }
     if (cmd == "wait-main") return CmdWaitMain(WaitArg(a, 2));
-    if (cmd == "wait-exit")
-        return WaitFor(WaitArg(a, 2), [] { return FindMain() == nullptr; }) ? 0 : 1;
     if (cmd == "before-start") return CmdBeforeStart(WaitArg(a, 2));
     if (cmd == "wait-shown")
         return WaitFor(WaitArg(a, 2), [] { return IsWindowVisible(FindMain()) != 0; }) ? 0 : 1;

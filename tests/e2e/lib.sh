@@ -155,15 +155,16 @@ stop_quillorn() {
   [ -n "$QUILLORN_PID" ] || return 0
   if kill -0 "$QUILLORN_PID" 2>/dev/null; then
     qd command 1004 >/dev/null || echo "    the exit command could not be posted: $(tail -n 1 "$WORK/driver.log")"
-    poll quillorn_ended || { fail "Quillorn did not exit"; not_exited_report; kill "$QUILLORN_PID" 2>/dev/null; }
+    poll quillorn_ended || { did_not_exit; kill "$QUILLORN_PID" 2>/dev/null; }
   fi
   wait "$QUILLORN_PID" 2>/dev/null
   QUILLORN_PID=
 }
 
-# What is left of a program that did not exit: its windows, its screen, and
-# the last lines Wine wrote for it (a crash shows there).
-not_exited_report() {
+# Fails, with what is left of the program: its windows, its screen, and the
+# last lines Wine wrote for it (a crash shows there).
+did_not_exit() {
+  fail "Quillorn did not exit"
   echo "    main windows left: $(qd main-windows); screen: $(screenshot not-exited)"
   tail -n 5 "$WORK/quillorn.log" | sed 's/^/    log: /'
 }
@@ -176,8 +177,7 @@ wait_quillorn_exit() {
     wait "$QUILLORN_PID" 2>/dev/null
     QUILLORN_PID=
   else
-    fail "Quillorn did not exit"
-    not_exited_report
+    did_not_exit
   fi
 }
 
