@@ -4,6 +4,7 @@ namespace {
 const DWORD kTargetFocusWaitMs = 500;
 const DWORD kTargetReadKeysMs = 100;
 const DWORD kWaitSliceMs = 10;
+const DWORD kModifiersReleaseWaitMs = 1000;
 const BYTE kKeyV = 'V';
 
 // One slice of waiting that answers the messages other threads send to this
@@ -39,8 +40,27 @@ void LetTargetReadKeys()
         WaitOneSlice();
 }
 
+namespace {
+bool ModifierHeld()
+{
+    const int keys[] = {VK_CONTROL, VK_SHIFT, VK_MENU};
+    for (int key : keys) {
+        if (::GetAsyncKeyState(key) & 0x8000)
+            return true;
+    }
+    return false;
+}
+}  // namespace
+
+// The keys that asked for the paste (Ctrl+V, a hotkey) may still be held. A
+// hand letting go of Ctrl between our Ctrl and our V would give the target a
+// bare "v", and a held Shift or Alt another command: they are waited out
+// first, for a moment at most.
 void TypeCtrlV()
 {
+    DWORD start = ::GetTickCount();
+    while (ModifierHeld() && ::GetTickCount() - start < kModifiersReleaseWaitMs)
+        WaitOneSlice();
     ::keybd_event(VK_CONTROL, 0, 0, 0);
     ::keybd_event(kKeyV, 0, 0, 0);
     ::keybd_event(kKeyV, 0, KEYEVENTF_KEYUP, 0);

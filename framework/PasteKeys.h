@@ -11,5 +11,6 @@
 void WaitUntilTargetHasFocus(HWND target);
 void LetTargetReadKeys();
 
-// Ctrl down, V down, V up, Ctrl up, to whichever window has the focus.
+// Ctrl down, V down, V up, Ctrl up, to whichever window has the focus, once
+// the user has let go of Ctrl, Shift and Alt (or a second has passed).
 void TypeCtrlV();
