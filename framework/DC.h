@@ -38,7 +38,6 @@ public:
 
     void FillSolidRect(const RECT& rect, COLORREF colour);
     int FillRect(const RECT& rect, HBRUSH brush) { return ::FillRect(m_hDC, &rect, brush); }
-    BOOL Rectangle(const RECT& rect) { return ::Rectangle(m_hDC, rect.left, rect.top, rect.right, rect.bottom); }
     POINT MoveTo(int x, int y);
     BOOL LineTo(int x, int y) { return ::LineTo(m_hDC, x, y); }
     BOOL TextOut(int x, int y, const std::string& text);

@@ -58,8 +58,3 @@ BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
 {
     return Attach(::CreateCompatibleBitmap(dc->m_hDC, width, height));
 }
-
-int CRgn::CombineRgn(CRgn* first, CRgn* second, int mode)
-{
-    return ::CombineRgn(*this, *first, second ? static_cast<HRGN>(*second) : nullptr, mode);
-}

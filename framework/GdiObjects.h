@@ -54,6 +54,5 @@ class CRgn : public CGdiObject {
 public:
     BOOL CreateRectRgn(int left, int top, int right, int bottom) { return Attach(::CreateRectRgn(left, top, right, bottom)); }
     BOOL CreateRectRgnIndirect(const RECT& rect) { return Attach(::CreateRectRgnIndirect(&rect)); }
-    int CombineRgn(CRgn* first, CRgn* second, int mode);
     operator HRGN() const { return static_cast<HRGN>(m_hObject); }
 };

@@ -98,17 +98,7 @@ MessageMapEntry OnNotify(UINT code, UINT id, void (T::*handler)(NMHDR*, LRESULT*
 }
 
 // --- Reflected entries, in the control's own map ---------------------------
-// The plain forms keep the notification from the parent; the Ex forms return
-// FALSE to let the parent handle it as well.
-
-template <class T>
-MessageMapEntry OnControlReflect(UINT code, void (T::*handler)())
-{
-    return {MessageKind::ReflectedCommand, 0, code, 0, [handler](CWnd& wnd, WPARAM, LPARAM, LRESULT&) {
-                (static_cast<T&>(wnd).*handler)();
-                return true;
-            }};
-}
+// The Ex forms return FALSE to let the parent handle it as well.
 
 template <class T>
 MessageMapEntry OnControlReflectEx(UINT code, BOOL (T::*handler)())

@@ -88,14 +88,12 @@ protected:
     }
 };
 
-// Handles LBN_DBLCLK itself, and LBN_SELCHANGE with the parent also seeing it
-// unless told otherwise; colours itself when it has a brush.
+// Handles LBN_SELCHANGE with the parent also seeing it unless told otherwise; colours itself when it has a brush.
 class ReflectingList : public CListBox {
 public:
     BOOL m_bKeepSelChange = FALSE;
     HBRUSH m_hBrush = nullptr;
 
-    void OnReflectedDblClk() { g_log.push_back("list LBN_DBLCLK"); }
     BOOL OnReflectedSelChange()
     {
         g_log.push_back("list LBN_SELCHANGE");
@@ -113,7 +111,6 @@ protected:
     const MessageMap* GetMessageMap() const override
     {
         static const MessageMap map(CListBox::GetMessageMap(), {
-            OnControlReflect(LBN_DBLCLK, &ReflectingList::OnReflectedDblClk),
             OnControlReflectEx(LBN_SELCHANGE, &ReflectingList::OnReflectedSelChange),
             OnCtlColorReflect(&ReflectingList::CtlColor),
         });
@@ -232,8 +229,9 @@ TEST_F(MessageRoutingTest, MenuItemsAndAcceleratorsAreCommandsButControlNotifica
 
 TEST_F(MessageRoutingTest, AReflectedNotificationStaysWithTheControlUnlessItsHandlerPassesItOn)
 {
+    // One the control does not reflect goes straight to the parent.
     SendControlNotification(m_list, ID_LIST, LBN_DBLCLK);
-    EXPECT_EQ(g_log, (Log{"list LBN_DBLCLK"}));
+    EXPECT_EQ(g_log, (Log{"parent LBN_DBLCLK"}));
 
     g_log.clear();
     SendControlNotification(m_list, ID_LIST, LBN_SELCHANGE);
