@@ -51,6 +51,7 @@ const MessageMap* CMainDialog::GetMessageMap() const
         OnMessage(WM_CONTEXTMENU, &CMainDialog::OnContextMenu),
         OnMessage(WM_ENDSESSION, &CMainDialog::OnEndSession),
         OnMessage(WM_SHOWWINDOW, &CMainDialog::OnShowWindow),
+        OnMessage(WM_ENABLE, &CMainDialog::OnEnable),
     });
     return &map;
 }
@@ -236,6 +237,14 @@ LRESULT CMainDialog::OnShowWindow(WPARAM wParam, LPARAM)
 {
     if (!wParam)
         m_searchHost.CloseSearch();
+    return Default();
+}
+
+// A settings dialog disables the main window; the search box, a window of its
+// own, takes no input either until the dialog is done.
+LRESULT CMainDialog::OnEnable(WPARAM wParam, LPARAM)
+{
+    m_searchHost.EnableSearch(wParam != 0);
     return Default();
 }
 

@@ -29,6 +29,12 @@ void CMainSearchHost::CloseSearch()
         m_dlgSearch.Close();
 }
 
+void CMainSearchHost::EnableSearch(bool enable)
+{
+    if (m_dlgSearch.IsOpen())
+        m_dlgSearch.EnableWindow(enable);
+}
+
 const AppSettings& CMainSearchHost::Settings() const
 {
     return m_main.m_settings;

@@ -19,6 +19,8 @@ public:
     // Opens the box over the main window with `text`, or adds `text` to it.
     void OpenSearch(const std::string& text);
     void CloseSearch();
+    // Follows the main window's enabled state.
+    void EnableSearch(bool enable);
 
     const AppSettings& Settings() const override;
     const IHistoryList& HistoryLines() const override;

@@ -108,6 +108,13 @@ qd key down
 expect_eq "$(qd dialog-list-sel "$BOX" "$MATCHES")" "1" "Down chooses the next match"
 expect_eq "$(qd dialog-focus "$BOX")" "$SEARCH_TEXT" "the caret stays in the search field"
 expect_contains "$(qd dialog-text "$BOX" "$INFO")" "サイズ\\t： 11 Bytes" "the info line describes the chosen match"
+qd key pgup
+expect_eq "$(qd dialog-list-sel "$BOX" "$MATCHES")" "0" "PageUp chooses the first match"
+qd key pgdn
+expect_eq "$(qd dialog-list-sel "$BOX" "$MATCHES")" "1" "PageDown stops at the last match"
+qd key up
+expect_eq "$(qd dialog-list-sel "$BOX" "$MATCHES")" "0" "Up chooses the match above"
+qd key down
 # With text after the caret, Delete edits the search text.
 qd key home
 qd key delete
@@ -145,6 +152,17 @@ qd ime-chars 1000 '会議'
 qd dialog-wait "$BOX" || fail "a character from the input method did not open the search box"
 expect_eventually "会議" "the typed characters are in the search field" box_text
 expect_eq "$(box_lines)" "会議の議事録です" "the Japanese word finds its entry"
+
+# --- a settings dialog opened meanwhile from the main window holds the box too,
+# until it is done
+qd focus-main || fail "the main window did not come to the front"
+qd command 1002
+qd dialog-wait '動作設定' || fail "the behaviour dialog did not open"
+expect_eq "$(qd dialog-enabled "$BOX")" "0" "the box takes no input while a settings dialog is up"
+qd dialog-click '動作設定' 2
+qd dialog-gone '動作設定' || fail "Cancel did not close the behaviour dialog"
+expect_eventually "1" "the box takes input again once the dialog is gone" qd dialog-enabled "$BOX"
+qd dialog-front "$BOX" || fail "the search box did not come to the front"
 close_box
 
 # --- Shift+Enter pastes into the editor that was in front and hides the window
