@@ -53,11 +53,14 @@ expect_same_bytes "$HISTORY_FILE" "$expected" "an empty history's file"
 # --- "ExitToDel": the file is neither read nor kept
 prepare_work
 history_bytes "$NEWEST" 'old entry' 'Browser' >"$HISTORY_FILE"
+printf 'exact texts of an earlier run' >"$HISTORY_FILE.w"
 start_quillorn --keep-work 'SystemInfo/ExitToDel=dword:1'
 expect_eq "$(qd list)" "" "with ExitToDel the file is not read"
 qd copy 'Editor' 'this run only' >/dev/null
+qd copy 'Browser' 'beyond Shift-JIS 😀' --unicode >/dev/null
 stop_quillorn
 [ ! -e "$HISTORY_FILE" ] || fail "with ExitToDel the history file is deleted at exit"
+[ ! -e "$HISTORY_FILE.w" ] || fail "with ExitToDel the exact texts beside it are deleted at exit"
 
 # --- an entry of this century shows its year whole, not as years since 1900
 prepare_work
