@@ -167,7 +167,7 @@ of2() { awk -v k="$1" -v n="$2" '$1 == k && $2 == n { print $3 }' | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2fx", a / b }'; }
 
 echo "==== start-up until the main window answers (ms, medians, programs in turns)"
-rounds=${BENCH_ROUNDS:-7}   # at least 5 for a median worth the name
+rounds=${BENCH_ROUNDS:-11}   # start-ups under Wine vary by a third: 11 steady the medians
 empty_runs=$(for r in $(seq $rounds); do start_round ""; done)
 full_runs=$(for r in $(seq $rounds); do start_round "$build/bench-9999.his"; done)
 bare_ms=$(of bare <<<"$empty_runs")
