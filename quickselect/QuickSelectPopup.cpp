@@ -41,13 +41,8 @@ void CQuickSelectPopup::ShowQuickSelect(int showType)
     // The desktop, the stand-in when no program was in front, takes no focus.
     if (target != ::GetDesktopWindow())
         WaitUntilTargetHasFocus(target);
-    BOOL put = PutQuickSelectChoice(code, text, path);
-    if (put && m_settings.QCopyPaste == kPasteOn && target != owner)
+    if (PutQuickSelectChoice(code, text, path) && m_settings.QCopyPaste == kPasteOn && target != owner)
         TypeCtrlV();
-    // An error box hands the foreground back to the window in front when it
-    // opened; on a busy machine that may not have been the target yet.
-    if (!put && code != QS_EDIT && target != ::GetDesktopWindow() && ::GetForegroundWindow() != target)
-        ::SetForegroundWindow(target);
 }
 
 BOOL CQuickSelectPopup::PutQuickSelectChoice(int32_t code, const std::string& text, const std::string& path)
