@@ -8,7 +8,7 @@ source "$(dirname "$0")/lib.sh"
 # The other program comes to the front and is remembered; then the user
 # turns to the main window.
 paste_into_other_program() { # command
-  start_other_program 'Target editor' 10000
+  start_other_program 'Target editor'
   qd focus-main || fail "the main window did not come to the front"
   qd select 2
   run_command "$1"

@@ -73,7 +73,7 @@ expect_eq "$(qd visible 1019)" "1" "the preview is still shown after hiding"
 expect_eq "$(qd focus-id)" "1019" "the shown window gives the keyboard to the preview"
 
 # --- paste into the program that was in front
-start_other_program 'Target editor' 10000
+start_other_program 'Target editor'
 qd focus-main || fail "the main window did not come to the front"
 select_in_preview 0 3
 qd key ctrl+v
