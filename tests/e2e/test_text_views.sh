@@ -24,7 +24,7 @@ preview_selection() { # "start end"
 preview_menu() {
   qd mouse rclick 1019 30 10
   qd wait-menu || { fail "the preview's context menu did not open"; return; }
-  qd menu-choose "$1"
+  qd menu-choose "$1" || fail "the menu stayed open after choosing '$1' (in front: $(qd front), focus: $(qd focus-id))"
 }
 
 # A greyed item does nothing when chosen; its menu may stay open.
