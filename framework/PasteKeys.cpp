@@ -17,6 +17,15 @@ void WaitOneSlice()
     ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
 }
 
+// Waits, slice by slice, while `busy` holds, for `ms` at most.
+template <class Busy>
+void WaitWhile(Busy busy, DWORD ms)
+{
+    DWORD start = ::GetTickCount();
+    while (busy() && ::GetTickCount() - start < ms)
+        WaitOneSlice();
+}
+
 bool HasFocusInFront(HWND target)
 {
     GUITHREADINFO info = {};
@@ -24,23 +33,7 @@ bool HasFocusInFront(HWND target)
     return ::GetForegroundWindow() == target &&
            ::GetGUIThreadInfo(::GetWindowThreadProcessId(target, nullptr), &info) && info.hwndFocus;
 }
-}  // namespace
 
-void WaitUntilTargetHasFocus(HWND target)
-{
-    DWORD start = ::GetTickCount();
-    while (!HasFocusInFront(target) && ::GetTickCount() - start < kTargetFocusWaitMs)
-        WaitOneSlice();
-}
-
-void LetTargetReadKeys()
-{
-    DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < kTargetReadKeysMs)
-        WaitOneSlice();
-}
-
-namespace {
 bool ModifierHeld()
 {
     const int keys[] = {VK_CONTROL, VK_SHIFT, VK_MENU};
@@ -52,15 +45,23 @@ bool ModifierHeld()
 }
 }  // namespace
 
+void WaitUntilTargetHasFocus(HWND target)
+{
+    WaitWhile([target] { return !HasFocusInFront(target); }, kTargetFocusWaitMs);
+}
+
+void LetTargetReadKeys()
+{
+    WaitWhile([] { return true; }, kTargetReadKeysMs);
+}
+
 // The keys that asked for the paste (Ctrl+V, a hotkey) may still be held. A
 // hand letting go of Ctrl between our Ctrl and our V would give the target a
 // bare "v", and a held Shift or Alt another command: they are waited out
 // first, for a moment at most.
 void TypeCtrlV()
 {
-    DWORD start = ::GetTickCount();
-    while (ModifierHeld() && ::GetTickCount() - start < kModifiersReleaseWaitMs)
-        WaitOneSlice();
+    WaitWhile(ModifierHeld, kModifiersReleaseWaitMs);
     ::keybd_event(VK_CONTROL, 0, 0, 0);
     ::keybd_event(kKeyV, 0, 0, 0);
     ::keybd_event(kKeyV, 0, KEYEVENTF_KEYUP, 0);

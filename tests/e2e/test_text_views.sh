@@ -21,10 +21,12 @@ preview_selection() { # "start end"
 }
 
 # Opens the preview's context menu with a right click and chooses an item.
-preview_menu() {
+# An enabled item closes the menu; a greyed one may leave it open.
+preview_menu() { # item [greyed]
   qd mouse rclick 1019 30 10
   qd wait-menu || { fail "the preview's context menu did not open"; return; }
-  qd menu-choose "$1" || fail "the menu stayed open after choosing '$1' (in front: $(qd front), focus: $(qd focus-id))"
+  qd menu-choose "$1" || [ -n "${2:-}" ] ||
+    fail "the menu stayed open after choosing '$1' (in front: $(qd front), focus: $(qd focus-id))"
 }
 
 # A greyed item does nothing when chosen; its menu may stay open.
@@ -54,7 +56,7 @@ expect_eventually "二行目" "Ctrl+Insert copies the selected part" qd clipboar
 
 # --- the context menu without a selection
 select_in_preview 0 0
-preview_menu 'コピー、閉じる(&D)\tCtrl+D'
+preview_menu 'コピー、閉じる(&D)\tCtrl+D' greyed
 close_open_menu
 settle
 expect_eq "$(qd visible)" "1" "copy and close is greyed without a selection"
